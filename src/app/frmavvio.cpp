@@ -1,0 +1,88 @@
+#include "app/frmavvio.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+#include "app/modgenerale.h"
+#include "persistence/profilo.h"
+#include "ui/aspetto.h"
+
+namespace {
+
+QLabel* etichetta(QWidget* padre, const QString& testo, const QRect& r, const QFont& f,
+                  Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter) {
+  auto* l = new QLabel(testo, padre);
+  l->setGeometry(r);
+  l->setFont(f);
+  l->setAlignment(a);
+  return l;
+}
+
+QLabel* immagine(QWidget* padre, const QString& nome, const QRect& r) {
+  auto* l = new QLabel(padre);
+  l->setPixmap(QPixmap(QStringLiteral(":/img/") + nome));
+  l->setScaledContents(true);
+  l->setGeometry(r);
+  return l;
+}
+
+}  // namespace
+
+int pfuncProssimoAvvio(const QString& letto) {
+  const double v = pfuncVal(letto.trimmed());
+  // un valore che non sta in 16 bit lascia il contatore a 0
+  int contatore = (v >= -32768.5 && v < 32767.5) ? static_cast<int>(std::nearbyint(v)) : 0;
+  if (contatore < 32767) ++contatore;
+  return contatore;
+}
+
+frmAvvio::frmAvvio() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::SplashScreen) {
+  setObjectName(QStringLiteral("frmAvvio"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  imgDummy(0) = immagine(this, QStringLiteral("avvio_0.png"), QRect(10, 10, 100, 93));
+  imgDummy(1) = immagine(this, QStringLiteral("avvio_1.png"), QRect(308, 14, 58, 58));
+  imgDummy(2) = immagine(this, QStringLiteral("avvio_2.png"), QRect(-11, 112, 400, 36));
+  imgDummy(3) = immagine(this, QStringLiteral("avvio_3.png"), QRect(29, 156, 320, 16));
+  imgDummy(4) = immagine(this, QStringLiteral("avvio_4.png"), QRect(10, 266, 91, 22));
+  lblDummy(0) = etichetta(this, QStringLiteral("Veltrak "), QRect(120, 18, 180, 34), pfuncFonte(20, true));
+  lblDummy(1) = etichetta(this, QStringLiteral("Mr.Gorbio"), QRect(120, 54, 180, 40), pfuncFonte(24, true));
+  lblDummy(2) = etichetta(this, QStringLiteral("Progettato per sistemi Windows a 32 bit"), QRect(10, 180, 358, 16),
+                          pfuncFonte(8.25, true), Qt::AlignCenter);
+  lblDummy(3) = etichetta(this, QStringLiteral("Ideazione e programmazione: Veltrak Software Lab"), QRect(10, 204, 358, 15),
+                          pfuncFonte(8.25), Qt::AlignCenter);
+  lblDummy(4) = etichetta(this, QStringLiteral("Disegni e suoni: Studio Gorbio & amici"), QRect(10, 220, 358, 15),
+                          pfuncFonte(8.25), Qt::AlignCenter);
+  lblDummy(5) = etichetta(this, QStringLiteral("Borgo Veltrano,"), QRect(10, 249, 99, 13), pfuncFonte(8.25),
+                          Qt::AlignRight | Qt::AlignVCenter);
+  lblDummy(6) = nullptr;
+  lblDataProgetto = etichetta(this, QString(), twRect(1665, 3735, 2000, 195), pfuncFonte(8.25));
+  lblDataProgetto->setObjectName(QStringLiteral("lblDataProgetto"));
+  lblNumAvvii = etichetta(this, QString(), twRect(3380, 4080, 2175, 210), pfuncFonte(8.25, true),
+                          Qt::AlignRight | Qt::AlignVCenter);
+  lblNumAvvii->setObjectName(QStringLiteral("lblNumAvvii"));
+  Form_Load();
+}
+
+void frmAvvio::Form_Load() {
+  psubDimensioniFisse(this, 5670, 4440);
+  if (const QScreen* s = QGuiApplication::primaryScreen()) {
+    move(s->geometry().center() - rect().center());
+  }
+  lblDataProgetto->setText(gstrDataProgetto);
+  imgDummy(3)->resize(tw(4600), imgDummy(3)->height());
+  const int contatore = pfuncProssimoAvvio(pfuncLeggiIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k")));
+  lblNumAvvii->setText(QStringLiteral("Avvio numero:  ") + QString::number(contatore));
+  pfuncScriviIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k"), QString::number(contatore));
+}
+
+void frmAvvio::paintEvent(QPaintEvent*) {
+  // la cornice sottile lungo i quattro bordi
+  QPainter p(this);
+  p.setPen(QColor(64, 64, 64));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+  p.setPen(Qt::white);
+  p.drawRect(rect().adjusted(1, 1, -2, -2));
+}

@@ -1,0 +1,206 @@
+#include "app/piattaformaqt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QAudioDevice>
+#include <QCryptographicHash>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#include <chrono>
+#include <cstdlib>
+
+namespace {
+
+class TimerQt : public TimerPiattaforma {
+public:
+  explicit TimerQt(std::function<void()> scatto) {
+    QObject::connect(&mTimer, &QTimer::timeout, &mTimer, std::move(scatto));
+  }
+  void avvia(int ms) override { mTimer.start(ms); }
+  void ferma() override { mTimer.stop(); }
+
+private:
+  QTimer mTimer;
+};
+
+// I messaggi usano CR LF; le etichette Qt vogliono solo LF.
+QString testoPerEtichetta(QString t) {
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  t.replace(u'\r', u'\n');
+  return t;
+}
+
+QMessageBox::Icon iconaQt(Icona i) {
+  switch (i) {
+    case Icona::Informazione: return QMessageBox::Information;
+    case Icona::Esclamazione: return QMessageBox::Warning;
+    case Icona::Domanda: return QMessageBox::Question;
+    case Icona::Critica: return QMessageBox::Critical;
+    case Icona::Nessuna: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+const QElapsedTimer& orologio() {
+  static QElapsedTimer t = [] {
+    QElapsedTimer e;
+    e.start();
+    return e;
+  }();
+  return t;
+}
+
+void preparaDialogo(QFileDialog& dlg, const DialogoFile& d) {
+  dlg.setWindowTitle(d.titolo);
+  dlg.setNameFilter(d.filtro + QStringLiteral(" (*.") + d.estensione + QStringLiteral(")"));
+  dlg.setDirectory(d.cartella);
+  dlg.setDefaultSuffix(d.estensione);
+  dlg.setOption(QFileDialog::DontUseNativeDialog);
+  dlg.setOption(QFileDialog::ReadOnly, false);
+}
+
+QString sceltaDialogo(QFileDialog& dlg) {
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+  return dlg.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+PiattaformaQt::PiattaformaQt() { orologio(); }
+
+PiattaformaQt::~PiattaformaQt() { qDeleteAll(mEffetti); }
+
+Risposta PiattaformaQt::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
+  QMessageBox box(iconaQt(icona), titolo, testoPerEtichetta(testo),
+                  pulsanti == Pulsanti::SiNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
+                  QApplication::activeWindow());
+  if (pulsanti == Pulsanti::SiNo) {
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+  }
+  const int r = box.exec();
+  if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
+  return r == QMessageBox::Yes ? Risposta::Si : Risposta::No;
+}
+
+QString PiattaformaQt::inputBox(const QString& prompt, const QString& titolo, const QString& predefinito) {
+  QInputDialog dlg(QApplication::activeWindow());
+  dlg.setWindowTitle(titolo);
+  dlg.setLabelText(testoPerEtichetta(prompt));
+  dlg.setTextValue(predefinito);
+  dlg.setOkButtonText(QStringLiteral("OK"));
+  dlg.setCancelButtonText(QStringLiteral("Annulla"));
+  return dlg.exec() == QDialog::Accepted ? dlg.textValue() : QString();
+}
+
+QString PiattaformaQt::dialogoApri(QWidget* padre, const DialogoFile& d) {
+  QFileDialog dlg(padre);
+  preparaDialogo(dlg, d);
+  dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  dlg.setFileMode(QFileDialog::ExistingFile);
+  return sceltaDialogo(dlg);
+}
+
+QString PiattaformaQt::dialogoSalva(QWidget* padre, const DialogoFile& d) {
+  QFileDialog dlg(padre);
+  preparaDialogo(dlg, d);
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setFileMode(QFileDialog::AnyFile);
+  return sceltaDialogo(dlg);
+}
+
+void PiattaformaQt::mostraModale(QDialog* finestra) { finestra->exec(); }
+
+bool PiattaformaQt::dispositivoAudio() { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+void PiattaformaQt::suona(const QUrl& sorgente, bool ripeti) {
+  fermaSuono();
+  // ogni effetto si crea una volta sola e resta pronto per le volte seguenti
+  QSoundEffect*& effetto = mEffetti[sorgente.toString()];
+  if (!effetto) {
+    effetto = new QSoundEffect;
+    effetto->setSource(sorgente);
+  }
+  effetto->setLoopCount(ripeti ? QSoundEffect::Infinite : 1);
+  effetto->play();
+  mInCorso = effetto;
+}
+
+void PiattaformaQt::suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) {
+  suona(QUrl(QStringLiteral("qrc") + percorsoRisorsa), ripeti);
+}
+
+void PiattaformaQt::suonaFile(const QString& percorso, bool ripeti) { suona(QUrl::fromLocalFile(percorso), ripeti); }
+
+void PiattaformaQt::fermaSuono() {
+  if (mInCorso) mInCorso->stop();
+  mInCorso = nullptr;
+}
+
+void PiattaformaQt::beep() { QApplication::beep(); }
+
+qint64 PiattaformaQt::adessoMs() { return orologio().elapsed(); }
+
+void PiattaformaQt::attendi(int ms) {
+  if (ms <= 0) return;
+  // il ciclo dorme fino al prossimo evento o alla scadenza: niente giri a vuoto
+  QEventLoop ciclo;
+  QTimer::singleShot(ms, Qt::PreciseTimer, &ciclo, &QEventLoop::quit);
+  ciclo.processEvents();
+  ciclo.exec();
+}
+
+void PiattaformaQt::elaboraEventi() { QCoreApplication::processEvents(); }
+
+std::unique_ptr<TimerPiattaforma> PiattaformaQt::creaTimer(std::function<void()> scatto) {
+  return std::make_unique<TimerQt>(std::move(scatto));
+}
+
+void PiattaformaQt::randomize() {
+  mGeneratore.seed(static_cast<std::mt19937::result_type>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+double PiattaformaQt::rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(mGeneratore); }
+
+bool PiattaformaQt::apriLink(const QString& link) { return QDesktopServices::openUrl(QUrl(link)); }
+
+QSize PiattaformaQt::dimensioniSchermo() {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  return s ? s->size() : QSize();
+}
+
+int PiattaformaQt::bitPerPixel() {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  return s ? s->depth() : 0;
+}
+
+bool PiattaformaQt::altraCopiaInEsecuzione() {
+  // un blocco per cartella del programma; quello di una copia morta non vale
+  const QByteArray chiave =
+      QCryptographicHash::hash(QCoreApplication::applicationDirPath().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+  mBlocco = std::make_unique<QLockFile>(QDir::tempPath() + QStringLiteral("/mrgorbio-") + QString::fromLatin1(chiave) +
+                                        QStringLiteral(".lock"));
+  mBlocco->setStaleLockTime(0);
+  return !mBlocco->tryLock(0);
+}
+
+void PiattaformaQt::spostaCursore(int x, int y) { QCursor::setPos(x, y); }
+
+void PiattaformaQt::termina() {
+  fermaSuono();
+  if (mBlocco) mBlocco->unlock();
+  std::_Exit(0);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// La piattaforma reale: Qt Widgets, Qt Multimedia, servizi del desktop.
+
+#include <QHash>
+#include <QLockFile>
+#include <QUrl>
+#include <memory>
+#include <random>
+
+#include "app/piattaforma.h"
+
+class QSoundEffect;
+
+class PiattaformaQt : public Piattaforma {
+public:
+  PiattaformaQt();
+  ~PiattaformaQt() override;
+
+  Risposta msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) override;
+  QString inputBox(const QString& prompt, const QString& titolo, const QString& predefinito) override;
+  QString dialogoApri(QWidget* padre, const DialogoFile& d) override;
+  QString dialogoSalva(QWidget* padre, const DialogoFile& d) override;
+  void mostraModale(QDialog* finestra) override;
+
+  bool dispositivoAudio() override;
+  void suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) override;
+  void suonaFile(const QString& percorso, bool ripeti) override;
+  void fermaSuono() override;
+  void beep() override;
+
+  qint64 adessoMs() override;
+  void attendi(int ms) override;
+  void elaboraEventi() override;
+  std::unique_ptr<TimerPiattaforma> creaTimer(std::function<void()> scatto) override;
+
+  void randomize() override;
+  double rnd() override;
+
+  bool apriLink(const QString& link) override;
+  QSize dimensioniSchermo() override;
+  int bitPerPixel() override;
+  bool altraCopiaInEsecuzione() override;
+  void spostaCursore(int x, int y) override;
+  [[noreturn]] void termina() override;
+
+private:
+  void suona(const QUrl& sorgente, bool ripeti);
+
+  QHash<QString, QSoundEffect*> mEffetti;
+  QSoundEffect* mInCorso = nullptr;
+  std::unique_ptr<QLockFile> mBlocco;
+  std::mt19937 mGeneratore;
+};

@@ -1,0 +1,163 @@
+#include "support/piattaformafinta.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+
+#include "app/modgenerale.h"
+#include "app/risorse.h"
+
+struct PiattaformaFinta::TimerFinto : TimerPiattaforma {
+  TimerFinto(PiattaformaFinta* p, std::function<void()> s) : padre(p), scatto(std::move(s)) {
+    padre->mTimer.append(this);
+  }
+  ~TimerFinto() override { padre->mTimer.removeOne(this); }
+  void avvia(int ms) override {
+    intervallo = ms;
+    scadenza = padre->ora + ms;
+    attivo = true;
+  }
+  void ferma() override { attivo = false; }
+
+  PiattaformaFinta* padre;
+  std::function<void()> scatto;
+  int intervallo = 0;
+  qint64 scadenza = 0;
+  bool attivo = false;
+};
+
+PiattaformaFinta::PiattaformaFinta() = default;
+PiattaformaFinta::~PiattaformaFinta() = default;
+
+void PiattaformaFinta::avanza(qint64 ms) {
+  const qint64 meta = ora + ms;
+  for (;;) {
+    TimerFinto* prossimo = nullptr;
+    for (TimerFinto* t : mTimer) {
+      if (t->attivo && t->scadenza <= meta && (!prossimo || t->scadenza < prossimo->scadenza)) prossimo = t;
+    }
+    if (!prossimo) break;
+    ora = std::max(ora, prossimo->scadenza);
+    prossimo->scadenza += prossimo->intervallo;
+    prossimo->scatto();
+  }
+  ora = std::max(ora, meta);
+}
+
+int PiattaformaFinta::timerAttivi() const {
+  int n = 0;
+  for (const TimerFinto* t : mTimer) n += t->attivo ? 1 : 0;
+  return n;
+}
+
+Risposta PiattaformaFinta::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
+  const Messaggio m{testo, titolo, pulsanti, icona};
+  messaggi.append(m);
+  eventi.append(QStringLiteral("msg:") + testo);
+  if (allaDomanda) allaDomanda(m);
+  if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
+  if (risposte.isEmpty()) {
+    inatteso.append(testo);
+    return Risposta::No;
+  }
+  return risposte.takeFirst();
+}
+
+QString PiattaformaFinta::inputBox(const QString& p, const QString&, const QString&) {
+  prompt.append(p);
+  eventi.append(QStringLiteral("input:") + p);
+  if (allInput) allInput();
+  if (testiInput.isEmpty()) {
+    // senza risposta preparata: si segnala e si esce dai cicli di richiesta
+    inatteso.append(p);
+    return QStringLiteral("?");
+  }
+  return testiInput.takeFirst();
+}
+
+QString PiattaformaFinta::prossimoPercorso(const DialogoFile& d, const char* tipo) {
+  dialoghi.append(d);
+  eventi.append(QString::fromLatin1(tipo) + d.titolo);
+  if (percorsiFile.isEmpty()) {
+    inatteso.append(d.titolo);
+    return {};
+  }
+  return percorsiFile.takeFirst();
+}
+
+QString PiattaformaFinta::dialogoApri(QWidget*, const DialogoFile& d) { return prossimoPercorso(d, "apri:"); }
+
+QString PiattaformaFinta::dialogoSalva(QWidget*, const DialogoFile& d) { return prossimoPercorso(d, "salva:"); }
+
+void PiattaformaFinta::mostraModale(QDialog* finestra) {
+  eventi.append(QStringLiteral("finestra:") + finestra->objectName());
+  if (modaliVisibili) finestra->show();
+  if (!azioniModali.isEmpty()) azioniModali.takeFirst()(finestra);
+  if (finestra->isVisible()) finestra->close();
+  if (finestra->isVisible()) finestra->reject();
+}
+
+void PiattaformaFinta::suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) {
+  QString nome = percorsoRisorsa.section(u'/', -1).section(u'.', 0, 0);
+  if (ripeti) nome += QStringLiteral("+loop");
+  suoni.append(nome);
+  eventi.append(QStringLiteral("suono:") + nome);
+}
+
+void PiattaformaFinta::suonaFile(const QString& percorso, bool ripeti) {
+  QString nome = QStringLiteral("file:") + percorso.section(u'/', -1);
+  if (ripeti) nome += QStringLiteral("+loop");
+  suoni.append(nome);
+  eventi.append(QStringLiteral("suono:") + nome);
+}
+
+void PiattaformaFinta::fermaSuono() { ++fermaSuoni; }
+
+void PiattaformaFinta::beep() {
+  ++beeps;
+  eventi.append(QStringLiteral("beep"));
+}
+
+void PiattaformaFinta::attendi(int ms) {
+  if (ms <= 0) return;
+  eventi.append(QStringLiteral("attesa:") + QString::number(ms));
+  QCoreApplication::processEvents();
+  avanza(ms);
+}
+
+void PiattaformaFinta::elaboraEventi() { QCoreApplication::processEvents(); }
+
+std::unique_ptr<TimerPiattaforma> PiattaformaFinta::creaTimer(std::function<void()> scatto) {
+  return std::make_unique<TimerFinto>(this, std::move(scatto));
+}
+
+double PiattaformaFinta::rnd() {
+  if (!casuali.isEmpty()) return casuali.takeFirst();
+  return std::uniform_real_distribution<double>(0.0, 1.0)(mGeneratore);
+}
+
+bool PiattaformaFinta::apriLink(const QString& l) {
+  link.append(l);
+  eventi.append(QStringLiteral("link:") + l);
+  return true;
+}
+
+void PiattaformaFinta::spostaCursore(int x, int y) {
+  eventi.append(QStringLiteral("cursore:%1,%2").arg(x).arg(y));
+}
+
+void PiattaformaFinta::termina() {
+  terminato = true;
+  eventi.append(QStringLiteral("fine"));
+  throw FineProgramma{};
+}
+
+AmbienteTest::AmbienteTest() {
+  psubInizializzaRisorse();
+  psubAzzeraStatoModulo();
+  impostaPiattaforma(&finta);
+}
+
+AmbienteTest::~AmbienteTest() {
+  psubAzzeraStatoModulo();
+  impostaPiattaforma(nullptr);
+}
