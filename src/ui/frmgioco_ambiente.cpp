@@ -4,7 +4,9 @@
 #include "app/piattaforma.h"
 #include "play/frmgioco.h"
 
-QString pfuncTitoloBrano() { return QStringLiteral("♪ \"Titolo\" ♪"); }
+QString pfuncTitoloBrano() {
+  return QStringLiteral("\"Appeso a un Filo\" - Le Vocali Vaganti (dall'album \"Ventuno Lettere\")");
+}
 
 void frmGioco::tmrWaveMp3_Timer() {
   tmrWaveMp3.setInterval(0);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QScopeGuard>
 
 #include "app/modgenerale.h"
 #include "app/risorse.h"
@@ -23,6 +24,7 @@ struct PiattaformaFinta::TimerFinto : TimerPiattaforma {
   int intervallo = 0;
   qint64 scadenza = 0;
   bool attivo = false;
+  bool inEsecuzione = false;  // come Qt: un timer non scatta dentro il proprio gestore
 };
 
 PiattaformaFinta::PiattaformaFinta() = default;
@@ -33,12 +35,24 @@ void PiattaformaFinta::avanza(qint64 ms) {
   for (;;) {
     TimerFinto* prossimo = nullptr;
     for (TimerFinto* t : mTimer) {
-      if (t->attivo && t->scadenza <= meta && (!prossimo || t->scadenza < prossimo->scadenza)) prossimo = t;
+      if (t->attivo && !t->inEsecuzione && t->scadenza <= meta &&
+          (!prossimo || t->scadenza < prossimo->scadenza)) {
+        prossimo = t;
+      }
     }
     if (!prossimo) break;
     ora = std::max(ora, prossimo->scadenza);
     prossimo->scadenza += prossimo->intervallo;
-    prossimo->scatto();
+    prossimo->inEsecuzione = true;
+    TimerFinto* corrente = prossimo;
+    auto finito = qScopeGuard([&] {
+      // il gestore puo' aver distrutto il proprio timer
+      if (mTimer.contains(corrente)) {
+        corrente->inEsecuzione = false;
+        if (corrente->scadenza <= ora) corrente->scadenza = ora + corrente->intervallo;
+      }
+    });
+    corrente->scatto();
   }
   ora = std::max(ora, meta);
 }

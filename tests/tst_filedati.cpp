@@ -1,0 +1,148 @@
+// I cinque file dati, la protezione da scrittura e la lista parole.
+#include <QtTest>
+
+#include "app/modgenerale.h"
+#include "support/aiuti.h"
+#include "support/piattaformafinta.h"
+#include "words/filedati.h"
+
+namespace {
+
+const QStringList NOMI = {"Mr.Gorbio.001", "Mr.Gorbio.002", "Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"};
+
+QByteArray lista(int righe, const QByteArray& parola = "CAVOLO", const QByteArray& fine = "\r\n") {
+  QByteArray c;
+  for (int i = 0; i < righe; ++i) c += parola + fine;
+  return c;
+}
+
+}  // namespace
+
+class TestFileDati : public QObject {
+  Q_OBJECT
+
+private slots:
+  void statoFile() {
+    QTemporaryDir dir;
+    QCOMPARE(pfuncStatoFile(dir.filePath("manca")), -1);
+    QCOMPARE(pfuncStatoFile(scriviFile(dir.filePath("vuoto"), "")), 0);
+    QCOMPARE(pfuncStatoFile(scriviFile(dir.filePath("pieno"), "x")), 1);
+    QCOMPARE(pfuncStatoFile(dir.path()), -1);  // una cartella non e' un file dati
+  }
+
+  // il primo file che manca, nell'ordine 001, 002, 004, 003, 005
+  void ordineDelControllo_data() {
+    QTest::addColumn<QStringList>("mancanti");
+    QTest::addColumn<QString>("segnalato");
+    QTest::newRow("solo 005") << QStringList{"Mr.Gorbio.005"} << "Mr.Gorbio.005";
+    QTest::newRow("003 e 004") << QStringList{"Mr.Gorbio.003", "Mr.Gorbio.004"} << "Mr.Gorbio.004";
+    QTest::newRow("003 e 005") << QStringList{"Mr.Gorbio.005", "Mr.Gorbio.003"} << "Mr.Gorbio.003";
+    QTest::newRow("tutti") << NOMI << "Mr.Gorbio.001";
+    QTest::newRow("002 e 003") << QStringList{"Mr.Gorbio.002", "Mr.Gorbio.003"} << "Mr.Gorbio.002";
+    QTest::newRow("004 vuoto") << QStringList{"vuoto:Mr.Gorbio.004"} << "Mr.Gorbio.004";
+  }
+  void ordineDelControllo() {
+    QFETCH(QStringList, mancanti);
+    QFETCH(QString, segnalato);
+    AmbienteTest amb;
+    QTemporaryDir dir;
+    psubImpostaPercorsi(dir.path());
+    for (const QString& n : NOMI) {
+      if (mancanti.contains(QStringLiteral("vuoto:") + n)) {
+        scriviFile(dir.filePath(n), "");
+      } else if (!mancanti.contains(n)) {
+        scriviFile(dir.filePath(n), "dati");
+      }
+    }
+    QVERIFY_THROWS_EXCEPTION(FineProgramma, psubControllaFileDati());
+    QCOMPARE(amb.finta.messaggi.size(), 1);
+    const auto& m = amb.finta.messaggi.constFirst();
+    QCOMPARE(m.testo, QStringLiteral("Impossibile trovare il file:\r\n\r\n") + dir.filePath(segnalato) +
+                          QStringLiteral(".\r\n\r\nE' necessario reinstallare l'applicazione... :("));
+    QCOMPARE(m.titolo, QStringLiteral(" Veltrak Info Service..."));
+    QCOMPARE(m.icona, Icona::Esclamazione);
+  }
+
+  void protezioneDaScrittura() {
+    AmbienteTest amb;
+    QTemporaryDir dir;
+    psubImpostaPercorsi(dir.path());
+    for (const QString& n : NOMI) scriviFile(dir.filePath(n), "dati");
+    psubControllaFileDati();
+    QVERIFY(amb.finta.messaggi.isEmpty());
+    for (const QString& n : NOMI) {
+      const bool scrivibile = QFileInfo(dir.filePath(n)).permissions() &
+                              (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
+      QCOMPARE(scrivibile, n == u"Mr.Gorbio.002");
+    }
+  }
+
+  void listaParole_data() {
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<bool>("buona");
+    QTest::newRow("4100 righe") << lista(4100) << true;
+    QTest::newRow("4099 righe") << lista(4099) << false;
+    QTest::newRow("4101 righe") << lista(4101) << false;
+    QTest::newRow("senza a capo finale") << lista(4100).chopped(2) << true;
+    QTest::newRow("solo LF") << lista(4100, "CAVOLO", "\n") << true;
+    QTest::newRow("parola di 6") << lista(4100, "ABCDEF") << true;
+    QTest::newRow("parola di 10") << lista(4100, "ABCDEFGHIL") << true;
+    QTest::newRow("parola di 5") << (lista(4099) + "ABCDE\r\n") << false;
+    QTest::newRow("parola di 11") << (lista(10) + "ABCDEFGHILM\r\n" + lista(4089)) << false;
+    QTest::newRow("8 lettere e tre spazi") << (lista(4099) + "ABCDEFGH   \r\n") << false;
+    QTest::newRow("riga vuota in mezzo") << (lista(2000) + "\r\n" + lista(2099)) << false;
+    QTest::newRow("file enorme") << lista(200000) << false;
+  }
+  void listaParole() {
+    QFETCH(QByteArray, contenuto);
+    QFETCH(bool, buona);
+    AmbienteTest amb;
+    QTemporaryDir dir;
+    psubImpostaPercorsi(dir.path());
+    scriviFile(gstrFileParole, contenuto);
+    if (buona) {
+      psubCaricaParole();
+      QCOMPARE(colParole.Count(), 4100);
+      QCOMPARE(pfuncControllaParole(), 0);
+    } else {
+      QVERIFY_THROWS_EXCEPTION(FineProgramma, psubCaricaParole());
+      QCOMPARE(amb.finta.ultimoMessaggio(), QStringLiteral("Il file:\r\n\r\n") + gstrFileParole +
+                                                QStringLiteral("\r\n\r\nè stato corrotto.\r\n\r\nE' necessario "
+                                                               "reinstallare l'applicazione... :("));
+      QVERIFY(amb.finta.fermaSuoni > 0);  // il brano d'avvio si ferma
+    }
+  }
+
+  void minuscoleDiventanoMaiuscole() {
+    ColParole l;
+    psubRiempiParole(l, "cavolo\r\nPaTaTa\r\n");
+    QCOMPARE(l.Count(), 2);
+    QCOMPARE(l.Item(1), QStringLiteral("CAVOLO"));
+    QCOMPARE(l.Item(2), QStringLiteral("PATATA"));
+  }
+
+  // la lista vera che accompagna il gioco
+  void listaSpedita() {
+    AmbienteTest amb;
+    psubImpostaPercorsi(cartellaSorgenti() + QStringLiteral("/data"));
+    QElapsedTimer t;
+    t.start();
+    psubCaricaParole();
+    qInfo("caricamento e controllo di 4100 parole: %lld us", static_cast<long long>(t.nsecsElapsed() / 1000));
+    QCOMPARE(colParole.Count(), 4100);
+    const QByteArray grezzo = leggiFile(gstrFileParole);
+    QCOMPARE(grezzo.count("\r\n"), 4100);
+    QCOMPARE(grezzo.count('\n'), 4100);
+    QSet<QString> viste;
+    static const QRegularExpression valida(QStringLiteral("^[ABCDEFGHILMNOPQRSTUVZ]{6,10}$"));
+    for (int i = 1; i <= colParole.Count(); ++i) {
+      const QString& p = colParole.Item(i);
+      if (!valida.match(p).hasMatch()) QFAIL(qPrintable(QStringLiteral("parola non valida: ") + p));
+      viste.insert(p);
+    }
+    QCOMPARE(viste.size(), 4100);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestFileDati)
+#include "tst_filedati.moc"
