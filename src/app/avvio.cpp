@@ -46,9 +46,9 @@ void controllaSchedaAudio() {
   }
 }
 
-void passiMain() {
+void passiMain(const QString& cartella) {
   psubImpostaIdentita();
-  psubImpostaPercorsi(QCoreApplication::applicationDirPath());
+  psubImpostaPercorsi(cartella);
   if (piattaforma().altraCopiaInEsecuzione()) {
     piattaforma().msgBox(gstrTitolo + QStringLiteral(" ") + gstrVersione + CRLF + QStringLiteral(" è già in esecuzione..."),
                          Pulsanti::Ok, Icona::Informazione, TITOLO_INFO);
@@ -76,10 +76,12 @@ void passiMain() {
 
 }  // namespace
 
-void Main() {
+void Main() { MainDa(QCoreApplication::applicationDirPath()); }
+
+void MainDa(const QString& cartella) {
   psubApplicaAspetto();
   try {
-    passiMain();
+    passiMain(cartella);
   } catch (const std::exception& e) {
     psubErroreFatale(QStringLiteral("Si è verificato un errore imprevisto nella routine Main:") + CRLF + CRLF +
                      QStringLiteral("(") + QString::fromLocal8Bit(e.what()) + QStringLiteral(")") + CRLF + CRLF +

@@ -5,6 +5,8 @@
 
 // Avvia il programma: controlli, finestra d'avvio, brano, lista parole, finestra del gioco.
 void Main();
+// Come Main, con i file dati in una cartella data (le prove ne usano una temporanea).
+void MainDa(const QString& cartella);
 // Numero di colori dello schermo.
 double pfuncNumeroColori();
 // Nome del sistema operativo secondo la tabella classica; qui "" (altra piattaforma).

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QScopeGuard>
 
 #include "app/modgenerale.h"
@@ -104,10 +105,14 @@ QString PiattaformaFinta::dialogoSalva(QWidget*, const DialogoFile& d) { return 
 
 void PiattaformaFinta::mostraModale(QDialog* finestra) {
   eventi.append(QStringLiteral("finestra:") + finestra->objectName());
+  bool finita = false;
+  QPointer<QDialog> viva(finestra);
+  QObject::connect(finestra, &QDialog::finished, finestra, [&finita] { finita = true; });
   if (modaliVisibili) finestra->show();
   if (!azioniModali.isEmpty()) azioniModali.takeFirst()(finestra);
-  if (finestra->isVisible()) finestra->close();
-  if (finestra->isVisible()) finestra->reject();
+  // come l'utente che la chiude, se l'azione non l'ha gia' chiusa
+  if (viva && !finita) finestra->close();
+  if (viva && !finita) finestra->reject();
 }
 
 void PiattaformaFinta::suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) {

@@ -1,0 +1,36 @@
+#pragma once
+// Un tavolo da gioco per le prove: cartella temporanea con le impostazioni,
+// poche parole scelte, la finestra del gioco e la piattaforma finta.
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "play/frmgioco.h"
+#include "support/piattaformafinta.h"
+
+class Tavolo {
+public:
+  explicit Tavolo(const QStringList& parole = {QStringLiteral("CAVOLO")},
+                  const QByteArray& impostazioni = QByteArray());
+  ~Tavolo();
+
+  // Nuova partita con la parola numero "indice" (da 1) della lista.
+  void nuovaPartita(int indice = 1);
+  // Il valore casuale che fa estrarre la parola numero "indice".
+  double casualePer(int indice) const;
+  // Tasti premuti sulla finestra, come un giocatore.
+  void premi(const QString& tasti);
+  // Le dieci caselle unite, per esempio "_A_O_O".
+  QString caselle() const;
+  // Immagine mostrata nella scena uguale a quella della risorsa?
+  bool scenaE(const QString& id) const;
+  // Quante volte un messaggio che comincia cosi' e' stato mostrato.
+  int messaggi(const QString& inizio) const;
+
+  AmbienteTest amb;
+  PiattaformaFinta& finta;
+  QTemporaryDir dir;
+  std::unique_ptr<frmGioco> f;
+  int numeroParole;
+};

@@ -1,0 +1,81 @@
+// I suoni arrivano davvero all'uscita audio: dalla memoria e dal disco.
+// Registra l'uscita nulla di PulseAudio che ./check avvia.
+#include <QProcess>
+#include <QtTest>
+#include <cmath>
+
+#include "app/media.h"
+#include "app/modgenerale.h"
+#include "app/piattaformaqt.h"
+#include "app/risorse.h"
+#include "support/aiuti.h"
+
+namespace {
+
+// Livello RMS (0..1) di quanto e' passato dall'uscita mentre suona.
+double registraMentre(const std::function<void()>& suona, float secondi) {
+  QProcess parec;
+  parec.start(QStringLiteral("parec"), {QStringLiteral("-d"), QStringLiteral("@DEFAULT_MONITOR@"),
+                                        QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                                        QStringLiteral("--channels=1"), QStringLiteral("--rate=8000")});
+  if (!parec.waitForStarted(3000)) return -1;
+  psubAttendi(0.3F);
+  suona();
+  psubAttendi(secondi);
+  parec.terminate();
+  parec.waitForFinished(3000);
+  const QByteArray dati = parec.readAllStandardOutput();
+  double somma = 0;
+  const qsizetype n = dati.size() / 2;
+  for (qsizetype i = 0; i < n; ++i) {
+    const double v = qFromLittleEndian<qint16>(dati.constData() + i * 2) / 32768.0;
+    somma += v * v;
+  }
+  return n ? std::sqrt(somma / static_cast<double>(n)) : 0;
+}
+
+}  // namespace
+
+class TestSuonoReale : public QObject {
+  Q_OBJECT
+
+  PiattaformaQt* mQt = nullptr;
+
+private slots:
+  void initTestCase() {
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) QSKIP("serve il server audio di ./check");
+    psubInizializzaRisorse();
+    psubAzzeraStatoModulo();
+    mQt = new PiattaformaQt;
+    impostaPiattaforma(mQt);
+    QVERIFY2(mQt->dispositivoAudio(), "nessuna uscita audio vista da Qt");
+  }
+  void cleanupTestCase() {
+    impostaPiattaforma(nullptr);
+    delete mQt;
+  }
+
+  void silenzioSenzaSuoni() { QVERIFY(registraMentre([] {}, 1.0F) < 0.001); }
+
+  void suonoDallaMemoria() {
+    const double rms = registraMentre([] { psubSuona(QStringLiteral("id_40"), false, ORIGINE_RISORSE, 0); }, 1.5F);
+    qInfo("ID_40 dalla memoria: RMS %.4f", rms);
+    QVERIFY(rms > 0.01);
+  }
+
+  void suonoDalDisco() {
+    const QString file = cartellaSorgenti() + QStringLiteral("/data/Mr.Gorbio.004");
+    const double rms = registraMentre([&] { psubSuona(file, false, ORIGINE_DISCO, 0); }, 1.5F);
+    qInfo("Mr.Gorbio.004 dal disco: RMS %.4f", rms);
+    QVERIFY(rms > 0.01);
+  }
+
+  void fermaTaceLUscita() {
+    psubSuona(QStringLiteral("id_40"), true, ORIGINE_RISORSE, 0.3F);
+    psubFermaSuono();
+    QVERIFY(registraMentre([] {}, 1.0F) < 0.001);
+  }
+};
+
+QTEST_MAIN(TestSuonoReale)
+#include "tst_suonoreale.moc"
