@@ -103,7 +103,7 @@ void frmGioco::tmrTempo_Timer() {
 }
 
 void frmGioco::msubEseguiTempoScaduto() {
-  if (mfrmPausa) mfrmPausa->close();
+  if (mfrmPausa) mfrmPausa->Scarica();
   piattaforma().msgBox(QStringLiteral("Hai esaurito il tempo !") + CRLF + CRLF + QStringLiteral("(ora è tempo del gorbio...)"),
                        Pulsanti::Ok, Icona::Informazione, TITOLO_INFO);
   cmdGioco_Click(3);
