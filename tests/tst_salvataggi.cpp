@@ -1,0 +1,168 @@
+// Salva e carica gioco dalla finestra principale, con i dialoghi della piattaforma finta.
+#include <QtTest>
+
+#include <QPushButton>
+#include <memory>
+
+#include "app/media.h"
+#include "app/modgenerale.h"
+#include "persistence/partitasalvata.h"
+#include "play/frmgioco.h"
+#include "support/aiuti.h"
+#include "support/piattaformafinta.h"
+
+namespace {
+
+struct Gioco {
+  AmbienteTest amb;
+  QTemporaryDir dir;
+  std::unique_ptr<frmGioco> f;
+  PiattaformaFinta& finta = amb.finta;
+  Gioco() {
+    psubImpostaPercorsi(dir.path());
+    scriviFile(gstrFileIni, "[Toob]\r\nk=1\r\n");
+    for (const char* p : {"PALAZZO", "CANDELA", "PRECIPIZIO"}) colParole.Add(QString::fromLatin1(p));
+    f = std::make_unique<frmGioco>();
+    finta.casuali = {0.0};  // PALAZZO
+    f->mnuFileNuovogioco_Click();
+  }
+  QString file(const QString& nome) const { return dir.filePath(nome); }
+  void salva(const QString& percorso) {
+    finta.percorsiFile = {percorso};
+    finta.casuali = {0.37};  // r = 10
+    f->mnuFileSalva_Click();
+  }
+  void carica(const QString& percorso) {
+    f->msubTerminaGioco(false);
+    finta.percorsiFile = {percorso};
+    finta.casuali = {0.5};  // la partita nuova del caricamento estrae CANDELA
+    f->mnuFileCarica_Click();
+  }
+  // cio' che il giocatore vede della partita
+  QStringList vista() const {
+    QStringList v = {f->lblRound->text(), f->lblPunteggio->text(), f->lblLettere_da_scoprire->text(), f->lblTempo->text(),
+                     QString::number(f->mintErrori), QString::number(f->cmdGioco(2)->isEnabled()), gstrParola};
+    for (int i = 1; i <= 21; ++i) v << QString::number(f->lblInputLettera(i)->isEnabled());
+    for (int i = 1; i <= 10; ++i) v << f->lblParolaCercata(i)->text();
+    return v;
+  }
+};
+
+}  // namespace
+
+class TestSalvataggi : public QObject {
+  Q_OBJECT
+
+private slots:
+  void salvaECaricaLaStessaPartita() {
+    Gioco g;
+    g.f->lblInputLettera_Click(1);  // A: c'e'
+    g.f->lblInputLettera_Click(2);  // B: primo errore
+    g.f->mintMinuti = 2;
+    g.f->mintSecondi = 5;
+    g.f->lblTempo->setText("02 : 05");
+    g.f->mlngPunteggio = -300;  // un punteggio negativo e' di una partita vera
+    g.f->lblPunteggio->setText("-300");
+    g.f->lblRound->setText("7");
+    g.f->cmdGioco(2)->setEnabled(false);
+    const QStringList prima = g.vista();
+    // l'altro contenuto di un file esistente resta
+    const QString percorso = scriviFile(g.file("partita.cap"), "[Altro]\r\nx=1\r\n");
+    g.salva(g.file("partita"));
+    const DialogoFile d = g.finta.dialoghi.constLast();
+    QCOMPARE(QStringList({d.titolo, d.nomeFile, d.filtro, d.cartella, d.estensione}),
+             QStringList({"Salva gioco...", "*.cap", "File di Veltrak Mr.Gorbio 1.0", g.dir.path(), "cap"}));
+    QCOMPARE(g.finta.ultimoMessaggio(), "La partita viene salvata nel file: \r\n" + percorso);
+    QCOMPARE(g.finta.messaggi.constLast().icona, Icona::Informazione);
+    QVERIFY(leggiFile(percorso).startsWith("[Altro]\r\nx=1\r\n[Veltrak Mr.Gorbio 1.0 - Partita salvata]\r\n"));
+    QVERIFY(g.f->MousePointer() == PUNTATORE_NORMALE && g.f->tmrTempo.Interval() == 1000);
+
+    bool fermoDuranteIlMessaggio = false;
+    g.finta.allaDomanda = [&](const auto&) { fermoDuranteIlMessaggio = gblnFinestraAperta && !g.f->tmrTempo.attivo(); };
+    g.carica(percorso);
+    QCOMPARE(g.finta.dialoghi.constLast().titolo, QStringLiteral("Carica gioco..."));
+    QCOMPARE(g.finta.eventi.mid(g.finta.eventi.size() - 2),
+             QStringList({"attesa:350", "msg:La partita è stata caricata !\r\n\r\nPreparati ad iniziare..."}));
+    QVERIFY(fermoDuranteIlMessaggio);
+    QCOMPARE(g.vista(), prima);
+    // il titolo mostra il livello del round caricato; il jolly gia' giocato resta da pagare
+    QCOMPARE(g.f->windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0 - Livello 2"));
+    QVERIFY(g.f->mblnJollyUsato);
+    QCOMPARE(g.f->picScena->pixmap().toImage(), pobjCaricaImmagini().LoadResPicture("id_01", "jpg").toImage());
+    QVERIFY(gblnPartitaInCorso && !gblnFinestraAperta && g.f->tmrTempo.Interval() == 1000);
+    QVERIFY(g.finta.inatteso.isEmpty());
+  }
+
+  void caricamentoRifiutato_data() {
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QByteArray>("contenuto");  // "<cartella>" crea una cartella
+    QTest::newRow("file di 0 byte") << "vuoto.cap" << QByteArray();
+    QTest::newRow("chiave mancante") << "corto.cap" << QByteArray("[Veltrak Mr.Gorbio 1.0 - Partita salvata]\r\nfiorba=1\r\n");
+    QTest::newRow("una cartella") << "cartella.cap" << QByteArray("<cartella>");
+  }
+  void caricamentoRifiutato() {
+    QFETCH(QString, nome);
+    QFETCH(QByteArray, contenuto);
+    Gioco g;
+    const QString percorso = g.file(nome);
+    if (contenuto == "<cartella>") QDir(g.dir.path()).mkdir(nome);
+    else scriviFile(percorso, contenuto);
+    g.carica(percorso);
+    QVERIFY(!g.finta.terminato);
+    QCOMPARE(g.finta.ultimoMessaggio(), "Impossibile caricare il file:\r\n\r\n" + percorso +
+                                            "\r\n\r\nIl file che si sta cercando di caricare è stato manomesso\r\n"
+                                            "oppure non appartiene a Veltrak Mr.Gorbio 1.0.");
+    QCOMPARE(g.finta.messaggi.constLast().icona, Icona::Critica);
+    // di nuovo la schermata iniziale, con i titoli di coda che scorrono
+    QVERIFY(!gblnPartitaInCorso && !gblnFinestraAperta && g.f->tmrCrediti.attivo() && !g.f->tmrTempo.attivo());
+  }
+
+  // annullare i dialoghi, o salvare con la clessidra, non cambia nulla
+  void nienteDaFare() {
+    Gioco g;
+    g.salva("  ");
+    g.f->setMousePointer(PUNTATORE_CLESSIDRA);
+    g.salva(g.file("partita"));
+    g.f->setMousePointer(PUNTATORE_NORMALE);
+    QCOMPARE(g.finta.dialoghi.size(), 1);
+    QVERIFY(g.finta.messaggi.isEmpty() && g.f->tmrTempo.Interval() == 1000);
+    g.carica("");
+    QVERIFY(!gblnPartitaInCorso && g.finta.messaggi.isEmpty());
+    QCOMPARE(QDir(g.dir.path()).entryList(QDir::Files), QStringList("Mr.Gorbio.002"));
+  }
+
+  // il nome scelto, cio' che c'e' gia' a quel percorso, il file scritto ("" = salvataggio fallito)
+  void salvataggio_data() {
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("prima");
+    QTest::addColumn<QString>("scritto");
+    QTest::newRow("senza estensione") << "partita" << "" << "partita.cap";
+    QTest::newRow("CAP in maiuscole") << "partita.CAP" << "" << "partita.CAP";
+    QTest::newRow("altra estensione") << "partita.txt" << "" << "partita.txt.cap";
+    QTest::newRow("percorso che e' una cartella") << "cartella.cap" << "cartella" << "";
+    QTest::newRow("cartella inesistente") << "manca/partita.cap" << "" << "";
+    // il file temporaneo accanto avrebbe un nome troppo lungo: fallisce anche da root
+    QTest::newRow("file esistente, nome al limite") << QString(251, u'p') + ".cap" << "file" << "";
+  }
+  void salvataggio() {
+    QFETCH(QString, nome);
+    QFETCH(QString, prima);
+    QFETCH(QString, scritto);
+    Gioco g;
+    const QString percorso = g.file(nome);
+    if (prima == u"cartella") QDir(g.dir.path()).mkdir(nome);
+    if (prima == u"file") scriviFile(percorso, "[Altro]\r\nx=1\r\n");
+    g.salva(percorso);
+    QVERIFY(g.f->MousePointer() == PUNTATORE_NORMALE && g.f->tmrTempo.Interval() == 1000);
+    if (!scritto.isEmpty()) {
+      QCOMPARE(QDir(g.dir.path()).entryList({"partita*"}), QStringList(scritto));
+      return;
+    }
+    QCOMPARE(g.finta.ultimoMessaggio(), "Impossibile salvare la partita nel file:\r\n\r\n" + percorso);
+    QCOMPARE(g.finta.messaggi.constLast().icona, Icona::Esclamazione);
+    if (prima == u"file") QCOMPARE(leggiFile(percorso), QByteArray("[Altro]\r\nx=1\r\n"));
+  }
+};
+
+QTEST_MAIN(TestSalvataggi)
+#include "tst_salvataggi.moc"
