@@ -69,6 +69,7 @@ void preparaDialogo(QFileDialog& dlg, const DialogoFile& d) {
   dlg.setDefaultSuffix(d.estensione);
   dlg.setOption(QFileDialog::DontUseNativeDialog);
   dlg.setOption(QFileDialog::ReadOnly, false);
+  if (!d.nomeFile.isEmpty()) dlg.selectFile(d.nomeFile);
 }
 
 QString sceltaDialogo(QFileDialog& dlg) {
