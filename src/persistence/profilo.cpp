@@ -2,9 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "app/modgenerale.h"
+#include "app/piattaforma.h"
+#include "persistence/scritturaatomica.h"
 #include "words/filedati.h"
 
 namespace {
@@ -120,6 +121,20 @@ void rendiScrivibile(const QString& file) {
   f.setPermissions(f.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
 }
 
+// Legge, applica e sostituisce il file in un colpo solo; il vecchio resta intatto se qualcosa fallisce.
+bool scriviTutte(const QString& file, const QList<VoceIni>& voci, QString& errore) {
+  QByteArray contenuto;
+  if (QFileInfo::exists(file)) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+      errore = f.errorString();
+      return false;
+    }
+    contenuto = f.readAll();
+  }
+  return pfuncSostituisciFile(file, pfuncApplicaScritture(std::move(contenuto), voci), errore);
+}
+
 }  // namespace
 
 std::optional<QString> pfuncCercaValore(const QByteArray& contenuto, const QString& sezione,
@@ -156,23 +171,18 @@ bool pfuncScriviIni(const QString& file, const QString& sezione, const QString& 
 }
 
 bool pfuncScriviIniTutte(const QString& file, const QList<VoceIni>& voci) {
-  if (file == gstrFileIni) {
+  const bool impostazioni = file == gstrFileIni;
+  if (impostazioni) {
     if (pfuncStatoFile(file) != 1) messaggioFileMancante(file);
     rendiScrivibile(file);
   }
-  QByteArray contenuto;
-  if (QFileInfo::exists(file)) {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    contenuto = f.readAll();
+  QString errore;
+  if (scriviTutte(file, voci, errore)) return true;
+  // la classifica o il contatore non si perdono in silenzio: il giocatore lo sa
+  if (impostazioni) {
+    piattaforma().msgBox(QStringLiteral("Impossibile scrivere il file:") + CRLF + CRLF + file + CRLF + CRLF +
+                             QStringLiteral("(") + errore + QStringLiteral(")"),
+                         Pulsanti::Ok, Icona::Esclamazione, TITOLO_INFO);
   }
-  // il file nuovo sostituisce il vecchio in un colpo solo
-  QSaveFile out(file);
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  const QByteArray nuovo = pfuncApplicaScritture(std::move(contenuto), voci);
-  if (out.write(nuovo) != nuovo.size()) {
-    out.cancelWriting();
-    return false;
-  }
-  return out.commit();
+  return false;
 }

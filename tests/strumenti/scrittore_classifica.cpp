@@ -1,6 +1,7 @@
-// Aggiorna la classifica e il contatore all'infinito, come tante fine partita
-// di fila: serve alla prova che lo uccide a caso durante le scritture.
-// Uso: scrittore_classifica <file impostazioni>
+// Aggiorna la classifica e il contatore come tante fine partita di fila: serve
+// alle prove che lo uccidono a caso o lo fanno scrivere su un disco ostile.
+// Uso: scrittore_classifica <file impostazioni> [--una]
+// Con --una fa un solo aggiornamento e stampa i messaggi che avrebbe mostrato.
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
@@ -10,6 +11,23 @@
 #include "scores/classifica.h"
 #include "support/piattaformafinta.h"
 
+namespace {
+bool aggiorna() {
+  psubLeggiClassifica();
+  const int k = static_cast<int>(pfuncVal(pfuncLeggiIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k"))));
+  const int n = k + 1;
+  // ogni aggiornamento entra primo: la tabella dopo n aggiornamenti e' n, n-1, ... n-4
+  psubInserisciVoce(gudtClassifica, pfuncPostoClassifica(n, gudtClassifica),
+                    pfuncNuovaVoce(QStringLiteral("g%1").arg(n), n, n % 99 + 1));
+  QList<VoceIni> voci = pfuncVociClassifica(gudtClassifica);
+  voci.append({QStringLiteral("Toob"), QStringLiteral("k"), QString::number(n)});
+  if (!pfuncScriviIniTutte(gstrFileIni, voci)) return false;
+  std::printf("%d\n", n);
+  std::fflush(stdout);
+  return true;
+}
+}  // namespace
+
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   if (argc < 2) return 2;
@@ -17,17 +35,17 @@ int main(int argc, char* argv[]) {
   const QFileInfo file(QString::fromLocal8Bit(argv[1]));
   psubImpostaPercorsi(file.absolutePath());
   gstrFileIni = file.absoluteFilePath();
-  for (;;) {
-    psubLeggiClassifica();
-    const int k = static_cast<int>(pfuncVal(pfuncLeggiIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k"))));
-    const int n = k + 1;
-    // ogni aggiornamento entra primo: la tabella dopo n aggiornamenti e' n, n-1, ... n-4
-    psubInserisciVoce(gudtClassifica, pfuncPostoClassifica(n, gudtClassifica),
-                      pfuncNuovaVoce(QStringLiteral("g%1").arg(n), n, n % 99 + 1));
-    QList<VoceIni> voci = pfuncVociClassifica(gudtClassifica);
-    voci.append({QStringLiteral("Toob"), QStringLiteral("k"), QString::number(n)});
-    if (!pfuncScriviIniTutte(gstrFileIni, voci)) return 1;
-    std::printf("%d\n", n);
-    std::fflush(stdout);
+  if (argc > 2) {
+    int esito = 0;
+    try {
+      esito = aggiorna() ? 0 : 1;
+    } catch (const FineProgramma&) {
+      esito = 3;
+    }
+    for (const auto& m : amb.finta.messaggi) std::printf("messaggio: %s\n", qPrintable(m.testo));
+    return esito;
   }
+  while (aggiorna()) {
+  }
+  return 1;
 }

@@ -1,0 +1,10 @@
+#pragma once
+// Sostituzione atomica di un file: o il contenuto nuovo intero, o il vecchio intatto.
+
+#include <QByteArray>
+#include <QString>
+
+// Scrive "dati" in un file temporaneo accanto e lo rinomina sul file.
+// Falso, con il motivo in "errore", se qualcosa fallisce: allora il file non cambia
+// e il temporaneo sparisce.
+bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& errore);
