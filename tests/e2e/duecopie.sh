@@ -2,31 +2,11 @@
 # Due copie avviate insieme: ne parte una sola, l'altra mostra il suo messaggio.
 # Una copia uccisa con SIGKILL non blocca l'avvio seguente.
 set -euo pipefail
-BIN="$1"
-: "${GORBIO_DISPLAY:?serve il display di ./check}"
-export DISPLAY="$GORBIO_DISPLAY"
-
-LAVORO=$(mktemp -d /tmp/gorbio-e2e.XXXXXX)
-fine() {
-  pkill -9 -f "$LAVORO/mrgorbio" 2>/dev/null || true
-  chmod -R u+w "$LAVORO" 2>/dev/null || true
-  rm -rf "$LAVORO"
-}
-trap fine EXIT
-errore() { echo "ERRORE: $*" >&2; exit 1; }
-
-cp "$BIN/mrgorbio" "$LAVORO/"
-cp "$(dirname "$0")/../../data/"Mr.Gorbio.00* "$LAVORO/"
-chmod u+w "$LAVORO"/Mr.Gorbio.00*
+source "$(dirname "$0")/lib/comune.sh"
+prepara_gioco "$1"
 
 nome_di() {  # i nomi delle finestre visibili di un processo
   for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do xdotool getwindowname "$w" 2>/dev/null; done
-}
-finestra_di() {  # $1 pid, $2 testo: stampa l'id della finestra
-  for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-    xdotool getwindowname "$w" 2>/dev/null | grep -qF -- "$2" && { echo "$w"; return 0; }
-  done
-  return 1
 }
 
 "$LAVORO/mrgorbio" >/dev/null 2>&1 &

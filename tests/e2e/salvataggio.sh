@@ -2,55 +2,12 @@
 # Prova di fine a fine dei comandi: pausa e ripresa con F3, salvataggio in un
 # file, fine del gioco, caricamento, uscita con Alt+F4 e il suo suono.
 set -euo pipefail
-BIN="$1"
-: "${GORBIO_DISPLAY:?serve il display di ./check}"
 : "${PULSE_SERVER:?serve il server audio di ./check}"
-export DISPLAY="$GORBIO_DISPLAY"
-
-LAVORO=$(mktemp -d /tmp/gorbio-e2e.XXXXXX)
-PID_GIOCO=""
-PID_REC=""
-fine() {
-  [ -n "$PID_GIOCO" ] && kill "$PID_GIOCO" 2>/dev/null || true
-  [ -n "$PID_REC" ] && kill "$PID_REC" 2>/dev/null || true
-  chmod -R u+w "$LAVORO" 2>/dev/null || true
-  rm -rf "$LAVORO"
-}
-trap fine EXIT
-errore() {
-  echo "ERRORE: $*" >&2
-  import -window root /tmp/gorbio-e2e-errore.png 2>/dev/null || true
-  exit 1
-}
-
-cp "$BIN/mrgorbio" "$LAVORO/"
-cp "$(dirname "$0")/../../data/"Mr.Gorbio.00* "$LAVORO/"
-chmod u+w "$LAVORO"/Mr.Gorbio.00*
+source "$(dirname "$0")/lib/comune.sh"
+prepara_gioco "$1"
 SALVATA="$LAVORO/prova.cap"
 
-# aspetta una finestra del gioco il cui nome contiene il testo dato
-aspetta() {  # $1 testo, $2 secondi
-  local fino=$((SECONDS + $2))
-  while [ $SECONDS -lt $fino ]; do
-    for w in $(xdotool search --onlyvisible --pid "$PID_GIOCO" 2>/dev/null); do
-      if xdotool getwindowname "$w" 2>/dev/null | grep -qF -- "$1"; then
-        FINESTRA=$w
-        # senza window manager il fuoco non passa da solo alla finestra nuova
-        xdotool windowfocus "$w" 2>/dev/null || true
-        sleep 0.2
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
-esiste() {  # una finestra visibile del gioco con quel testo nel nome?
-  for w in $(xdotool search --onlyvisible --pid "$PID_GIOCO" 2>/dev/null); do
-    xdotool getwindowname "$w" 2>/dev/null | grep -qF -- "$1" && return 0
-  done
-  return 1
-}
+esiste() { finestra_di "$PID_GIOCO" "$1" >/dev/null; }
 titolo() { xdotool getwindowname "$PRINCIPALE" 2>/dev/null; }
 tasto() { xdotool key --clearmodifiers "$@"; sleep 0.4; }
 
@@ -105,19 +62,12 @@ tasto Return
 titolo | grep -qF " - Livello 1" || errore "la partita caricata non e' in corso: $(titolo)"
 
 # uscita con Alt+F4: solo l'offerta di salvare, poi il suono d'uscita
-parec -d @DEFAULT_MONITOR@ --raw --format=s16le --channels=1 --rate=8000 >"$LAVORO/uscita.raw" &
-PID_REC=$!
+registra "$LAVORO/uscita.raw"
 xdotool windowfocus "$PRINCIPALE" 2>/dev/null || true
 tasto alt+F4
 tasto Escape
-for _ in $(seq 1 60); do
-  kill -0 "$PID_GIOCO" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$PID_GIOCO" 2>/dev/null && errore "il gioco non si chiude con Alt+F4"
-PID_GIOCO=""
-kill "$PID_REC"; wait "$PID_REC" 2>/dev/null || true
-PID_REC=""
-rms=$(sox -t raw -r 8000 -e signed -b 16 -c 1 "$LAVORO/uscita.raw" -n stat 2>&1 | awk '/RMS +amplitude/{print $3}')
+aspetta_fine || errore "il gioco non si chiude con Alt+F4"
+ferma_registrazione
+rms=$(rms_di "$LAVORO/uscita.raw")
 awk -v r="$rms" 'BEGIN{exit !(r > 0.01)}' || errore "il suono d'uscita non e' arrivato (RMS $rms)"
 echo "ok: pausa, salvataggio, fine, caricamento e uscita; RMS del suono d'uscita $rms"
