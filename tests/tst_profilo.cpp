@@ -11,10 +11,8 @@ class TestProfilo : public QObject {
 
 private slots:
   void lettura_data() {
-    QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<QString>("sezione");
-    QTest::addColumn<QString>("chiave");
-    QTest::addColumn<QString>("atteso");  // "<manca>" se non c'e'
+    // atteso: "<manca>" se non c'e'
+    colonne<QByteArray, QString, QString, QString>("contenuto", "sezione", "chiave", "atteso");
     const QByteArray base = "[Nome]\r\n1=Anna\r\n2 = Bruno \r\n[Info]\r\n1=7° round\r\n";
     QTest::newRow("semplice") << base << "Nome" << "1" << "Anna";
     QTest::newRow("spazi intorno") << base << "Nome" << "2" << "Bruno";
@@ -28,7 +26,7 @@ private slots:
     QTest::newRow("riga senza uguale") << QByteArray("[A]\r\nspazzatura\r\nk=v\r\n") << "A" << "k" << "v";
     QTest::newRow("sezione doppia: vale la prima") << QByteArray("[A]\r\nk=1\r\n[A]\r\nk=2\r\n") << "A" << "k" << "1";
     QTest::newRow("chiave doppia: vale la prima") << QByteArray("[A]\r\nk=1\r\nk=2\r\n") << "A" << "k" << "1";
-    QTest::newRow("byte NUL") << QByteArray("[A]\r\nx=\0\0\r\nk=v\r\n", 18) << "A" << "k" << "v";
+    QTest::newRow("byte NUL") << QByteArray("[A]\r\nx=\0\0\r\nk=v\r\n", 16) << "A" << "k" << "v";
     QTest::newRow("binario") << QByteArray("\xff\xfe\x01\r\n[A]\r\nk=v") << "A" << "k" << "v";
     QTest::newRow("valore lungo tagliato a 254") << ("[A]\r\nk=" + QByteArray(300, 'x')) << "A" << "k"
                                                  << QString(254, u'x');
@@ -37,54 +35,37 @@ private slots:
                                  << "v";
   }
   void lettura() {
-    QFETCH(QByteArray, contenuto);
-    QFETCH(QString, sezione);
-    QFETCH(QString, chiave);
-    QFETCH(QString, atteso);
+    const auto [contenuto, sezione, chiave, atteso] =
+        dati<QByteArray, QString, QString, QString>("contenuto", "sezione", "chiave", "atteso");
     QCOMPARE(pfuncCercaValore(contenuto, sezione, chiave).value_or(QStringLiteral("<manca>")), atteso);
   }
 
   void scrittura_data() {
-    QTest::addColumn<QByteArray>("prima");
-    QTest::addColumn<QString>("sezione");
-    QTest::addColumn<QString>("chiave");
-    QTest::addColumn<QString>("valore");
-    QTest::addColumn<QByteArray>("dopo");
-    QTest::newRow("sostituisce sul posto")
-        << QByteArray("; nota\r\n[A]\r\nk=1\r\nj=2\r\n") << "A" << "K" << "9"
-        << QByteArray("; nota\r\n[A]\r\nk=9\r\nj=2\r\n");
-    QTest::newRow("nuova chiave in fondo alla sezione")
-        << QByteArray("[A]\r\nk=1\r\n\r\n[B]\r\nx=1\r\n") << "a" << "z" << "5"
-        << QByteArray("[A]\r\nk=1\r\nz=5\r\n\r\n[B]\r\nx=1\r\n");
-    QTest::newRow("nuova sezione in fondo al file")
-        << QByteArray("[A]\r\nk=1\r\n") << "Toob" << "k" << "1" << QByteArray("[A]\r\nk=1\r\n[Toob]\r\nk=1\r\n");
-    QTest::newRow("file senza a capo finale")
-        << QByteArray("[A]\r\nk=1") << "A" << "j" << "2" << QByteArray("[A]\r\nk=1\r\nj=2\r\n");
-    QTest::newRow("righe strane e fine riga LF intatti")
-        << QByteArray("[A]\nrotta\n\x01\x02\nk=1\n") << "A" << "k" << "2" << QByteArray("[A]\nrotta\n\x01\x02\nk=2\n");
-    QTest::newRow("valore con a capo non spezza il file")
-        << QByteArray("[A]\r\nk=1\r\n") << "A" << "k" << "x\r\n[B]" << QByteArray("[A]\r\nk=x  [B]\r\n");
-    QTest::newRow("file vuoto") << QByteArray() << "S" << "k" << "v" << QByteArray("[S]\r\nk=v\r\n");
-    QTest::newRow("sezione doppia: scrive nella prima")
-        << QByteArray("[A]\r\nk=1\r\n[A]\r\nk=2\r\n") << "A" << "k" << "3" << QByteArray("[A]\r\nk=3\r\n[A]\r\nk=2\r\n");
-    QTest::newRow("BOM conservato") << QByteArray("\xEF\xBB\xBF[A]\r\nk=1\r\n") << "A" << "k" << "2"
-                                    << QByteArray("\xEF\xBB\xBF[A]\r\nk=2\r\n");
+    colonne<QByteArray, QList<VoceIni>, QByteArray>("prima", "voci", "dopo");
+    using V = QList<VoceIni>;
+    const auto riga = [](const char* nome, const QByteArray& prima, const V& voci, const QByteArray& dopo) {
+      QTest::newRow(nome) << prima << voci << dopo;
+    };
+    riga("sostituisce sul posto", "; nota\r\n[A]\r\nk=1\r\nj=2\r\n", {{"A", "K", "9"}},
+         "; nota\r\n[A]\r\nk=9\r\nj=2\r\n");
+    riga("nuova chiave in fondo alla sezione", "[A]\r\nk=1\r\n\r\n[B]\r\nx=1\r\n", {{"a", "z", "5"}},
+         "[A]\r\nk=1\r\nz=5\r\n\r\n[B]\r\nx=1\r\n");
+    riga("nuova sezione in fondo al file", "[A]\r\nk=1\r\n", {{"Toob", "k", "1"}}, "[A]\r\nk=1\r\n[Toob]\r\nk=1\r\n");
+    riga("file senza a capo finale", "[A]\r\nk=1", {{"A", "j", "2"}}, "[A]\r\nk=1\r\nj=2\r\n");
+    riga("righe strane e fine riga LF intatti", "[A]\nrotta\n\x01\x02\nk=1\n", {{"A", "k", "2"}},
+         "[A]\nrotta\n\x01\x02\nk=2\n");
+    riga("valore con a capo non spezza il file", "[A]\r\nk=1\r\n", {{"A", "k", "x\r\n[B]"}}, "[A]\r\nk=x  [B]\r\n");
+    riga("file vuoto", "", {{"S", "k", "v"}}, "[S]\r\nk=v\r\n");
+    riga("sezione doppia: scrive nella prima", "[A]\r\nk=1\r\n[A]\r\nk=2\r\n", {{"A", "k", "3"}},
+         "[A]\r\nk=3\r\n[A]\r\nk=2\r\n");
+    riga("BOM conservato", "\xEF\xBB\xBF[A]\r\nk=1\r\n", {{"A", "k", "2"}}, "\xEF\xBB\xBF[A]\r\nk=2\r\n");
+    riga("due scritture, una riga", "[A]\r\n", {{"A", "k", "1"}, {"A", "k", "2"}}, "[A]\r\nk=2\r\n");
   }
   void scrittura() {
-    QFETCH(QByteArray, prima);
-    QFETCH(QString, sezione);
-    QFETCH(QString, chiave);
-    QFETCH(QString, valore);
-    QFETCH(QByteArray, dopo);
-    QCOMPARE(pfuncApplicaScritture(prima, {{sezione, chiave, valore}}), dopo);
+    const auto [prima, voci, dopo] = dati<QByteArray, QList<VoceIni>, QByteArray>("prima", "voci", "dopo");
+    QCOMPARE(pfuncApplicaScritture(prima, voci), dopo);
   }
 
-  void dueScrittureLascianoUnaRiga() {
-    const QByteArray c = pfuncApplicaScritture("[A]\r\n", {{"A", "k", "1"}, {"A", "k", "2"}});
-    QCOMPARE(c, QByteArray("[A]\r\nk=2\r\n"));
-  }
-
-  // i file veri: messaggi, creazione, permessi, sostituzione atomica
   void fileMancanteOVuotoTerminaConMessaggio_data() {
     QTest::addColumn<bool>("vuoto");
     QTest::newRow("mancante") << false;
@@ -96,63 +77,41 @@ private slots:
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("partita.cap"));
     if (vuoto) scriviFile(file, QByteArray());
-    QVERIFY_THROWS_EXCEPTION(FineProgramma, pfuncLeggiIni(file, QStringLiteral("A"), QStringLiteral("k")));
-    QCOMPARE(amb.finta.ultimoMessaggio(), QStringLiteral("Impossibile trovare il file:\r\n\r\n") + file +
-                                              QStringLiteral("\r\n\r\nE' necessario reinstallare l'applicazione... :("));
+    QVERIFY_THROWS_EXCEPTION(FineProgramma, pfuncLeggiIni(file, "A", "k"));
+    QCOMPARE(amb.finta.ultimoMessaggio(),
+             "Impossibile trovare il file:\r\n\r\n" + file + "\r\n\r\nE' necessario reinstallare l'applicazione... :(");
   }
 
-  void chiaveMancanteSiLeggeComeSpazio() {
+  // i file veri: chiave mancante, piu' valori in una sostituzione, file nuovo, scrittura impossibile
+  void fileVeri() {
     AmbienteTest amb;
     QTemporaryDir dir;
-    const QString file = scriviFile(dir.filePath(QStringLiteral("x.ini")), "[A]\r\nk=1\r\n");
-    QCOMPARE(pfuncLeggiIni(file, QStringLiteral("A"), QStringLiteral("manca")), QStringLiteral(" "));
+    const QString x = scriviFile(dir.filePath("x.ini"), "[A]\r\nk=1\r\n");
+    QCOMPARE(pfuncLeggiIni(x, "A", "manca"), QStringLiteral(" "));
+    QVERIFY(pfuncScriviIniTutte(x, {{"Nome", "1", "Anna"}, {"A", "k", "2"}}));
+    QCOMPARE(leggiFile(x), QByteArray("[A]\r\nk=2\r\n[Nome]\r\n1=Anna\r\n"));
+    // una partita salvata si crea; nessun file temporaneo resta
+    QVERIFY(pfuncScriviIni(dir.filePath("nuova.cap"), "S", "k", "v"));
+    QCOMPARE(leggiFile(dir.filePath("nuova.cap")), QByteArray("[S]\r\nk=v\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"nuova.cap", "x.ini"}));
+    // una cartella al posto del file: la scrittura fallisce e lo dice
+    QDir(dir.path()).mkdir("cartella.cap");
+    QVERIFY(!pfuncScriviIni(dir.filePath("cartella.cap"), "A", "k", "v"));
+    QVERIFY(QFileInfo(dir.filePath("cartella.cap")).isDir());
   }
 
-  void scritturaCreaLaPartitaSalvata() {
-    AmbienteTest amb;
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("nuova.cap"));
-    QVERIFY(pfuncScriviIni(file, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
-    QCOMPARE(leggiFile(file), QByteArray("[S]\r\nk=v\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // nessun file temporaneo
-  }
-
-  void impostazioniTornanoScrivibili() {
+  // le impostazioni mancanti terminano anche alla scrittura; in sola lettura tornano scrivibili
+  void impostazioni() {
     AmbienteTest amb;
     QTemporaryDir dir;
     psubImpostaPercorsi(dir.path());
+    QVERIFY_THROWS_EXCEPTION(FineProgramma, pfuncScriviIni(gstrFileIni, "A", "k", "v"));
+    QVERIFY(!QFile::exists(gstrFileIni));
     scriviFile(gstrFileIni, "[Toob]\r\nk=1\r\n");
     QFile(gstrFileIni).setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadUser);
-    QVERIFY(pfuncScriviIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k"), QStringLiteral("2")));
+    QVERIFY(pfuncScriviIni(gstrFileIni, "Toob", "k", "2"));
     QVERIFY(QFileInfo(gstrFileIni).permissions().testFlag(QFileDevice::WriteOwner));
     QCOMPARE(leggiFile(gstrFileIni), QByteArray("[Toob]\r\nk=2\r\n"));
-  }
-
-  void impostazioniMancantiTerminanoAllaScrittura() {
-    AmbienteTest amb;
-    QTemporaryDir dir;
-    psubImpostaPercorsi(dir.path());
-    QVERIFY_THROWS_EXCEPTION(FineProgramma, pfuncScriviIni(gstrFileIni, QStringLiteral("A"), QStringLiteral("k"),
-                                                          QStringLiteral("v")));
-    QVERIFY(!QFile::exists(gstrFileIni));
-  }
-
-  void scritturaFallitaLasciaIlFileIntatto() {
-    AmbienteTest amb;
-    QTemporaryDir dir;
-    // una cartella al posto del file: la scrittura fallisce e lo dice
-    const QString percorso = dir.filePath(QStringLiteral("cartella.cap"));
-    QDir().mkpath(percorso);
-    QVERIFY(!pfuncScriviIni(percorso, QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v")));
-    QVERIFY(QFileInfo(percorso).isDir());
-  }
-
-  void moltiValoriInUnaSolaSostituzione() {
-    AmbienteTest amb;
-    QTemporaryDir dir;
-    const QString file = scriviFile(dir.filePath(QStringLiteral("c.ini")), "[Nome]\r\n1=vuoto\r\n");
-    QVERIFY(pfuncScriviIniTutte(file, {{"Nome", "1", "Anna"}, {"Nome", "2", "Bruno"}, {"Info", "1", "3° round"}}));
-    QCOMPARE(leggiFile(file), QByteArray("[Nome]\r\n1=Anna\r\n2=Bruno\r\n[Info]\r\n1=3° round\r\n"));
   }
 };
 
