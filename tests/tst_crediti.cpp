@@ -1,61 +1,34 @@
 // I titoli di coda della schermata iniziale: righe, dissolvenza, giro e pausa.
 #include <QtTest>
 
-#include "app/modgenerale.h"
-#include "extras/testi.h"
-#include "play/frmgioco.h"
 #include "support/aiuti.h"
-#include "support/piattaformafinta.h"
+#include "support/tavolo.h"
 #include "ui/aspetto.h"
 
 namespace {
-
 constexpr double S = 2405;  // altezza del box in twip
 constexpr double H = 255;   // altezza di una riga in twip
-
-// La finestra principale costruita su un file impostazioni temporaneo.
-struct Gioco {
-  Gioco() {
-    scriviFile(cartella.path() + QStringLiteral("/Mr.Gorbio.002"),
-               leggiFile(cartellaSorgenti() + QStringLiteral("/data/Mr.Gorbio.002")));
-    psubImpostaPercorsi(cartella.path());
-  }
-  QTemporaryDir cartella;
-};
-
 }  // namespace
 
 class TestCrediti : public QObject {
   Q_OBJECT
 
 private slots:
-  // dieci righe in colonna appena sotto il bordo; un nuovo Form_Load le riusa
-  void righeAllAvvio() {
-    AmbienteTest amb;
-    Gioco g;
-    frmGioco f;
-    const QStringList attesi = {
-        "Veltrak Mr.Gorbio 1.0",      "programma realizzato da",      TESTO_FIRMA, "", "Per informazioni, commenti,",
-        "errori o altro scrivete a:", " - " + TESTO_RECAPITO + " - ", "",          "", "Premere F2 per iniziare..."};
-    QLabel* decima = f.lblCrediti(10);
-    f.setTopCrediti(10, 100);
-    f.Form_Load();
-    QCOMPARE(f.picContenitoreCrediti->findChildren<QLabel*>().size(), 10);
-    QCOMPARE(f.lblCrediti(10), decima);
-    for (int i = 1; i <= 10; ++i) {
-      QLabel* riga = f.findChild<QLabel*>(QStringLiteral("lblCrediti_%1").arg(i));
-      QVERIFY(riga);
-      QCOMPARE(riga->text(), attesi[i - 1]);
-      QCOMPARE(f.topCrediti(i), S + H * (i - 1));
-      QCOMPARE(riga->geometry().topLeft(), QPoint(0, tw(S + H * (i - 1))));
-    }
+  // un nuovo Form_Load riusa le dieci righe e le rimette in colonna sotto il bordo
+  void righeRiusate() {
+    Tavolo t;
+    QLabel* decima = t.f->lblCrediti(10);
+    t.f->setTopCrediti(10, 100);
+    t.f->Form_Load();
+    QCOMPARE(t.f->picContenitoreCrediti->findChildren<QLabel*>().size(), 10);
+    QCOMPARE(t.f->lblCrediti(10), decima);
+    QCOMPARE(t.f->topCrediti(10), S + H * 9);
+    QCOMPARE(decima->text(), QStringLiteral("Premere F2 per iniziare..."));
   }
 
   // uno scatto: colore secondo l'altezza, poi su di un twip; in cima rientra in basso
   void unoScatto_data() {
-    QTest::addColumn<double>("top");
-    QTest::addColumn<double>("dopo");
-    QTest::addColumn<QColor>("colore");
+    colonne<double, double, QColor>("top", "dopo", "colore");
     const QColor invariato(1, 2, 3);  // fuori dal box la riga tiene il suo colore
     QTest::newRow("in mezzo: colore pieno") << S / 2 << S / 2 - 1 << QColor(255, 240, 50);
     QTest::newRow("un quarto dal basso") << S * 3 / 4 << S * 3 / 4 - 1 << QColor(128, 120, 25);
@@ -70,42 +43,30 @@ private slots:
     QTest::newRow("un twip prima resta sopra") << -H + 1 << -H << invariato;
   }
   void unoScatto() {
-    QFETCH(double, top);
-    QFETCH(double, dopo);
-    QFETCH(QColor, colore);
-    AmbienteTest amb;
-    Gioco g;
-    frmGioco f;
-    psubColoreTesto(f.lblCrediti(4), QColor(1, 2, 3));
-    f.setTopCrediti(4, top);
-    f.tmrCrediti_Timer();
-    QCOMPARE(pfuncColoreTesto(f.lblCrediti(4)), colore);
-    QCOMPARE(f.topCrediti(4), dopo);
-    QCOMPARE(f.lblCrediti(4)->y(), tw(dopo));
+    const auto [top, dopo, colore] = dati<double, double, QColor>("top", "dopo", "colore");
+    Tavolo t;
+    psubColoreTesto(t.f->lblCrediti(4), QColor(1, 2, 3));
+    t.f->setTopCrediti(4, top);
+    t.f->tmrCrediti_Timer();
+    QCOMPARE(pfuncColoreTesto(t.f->lblCrediti(4)), colore);
+    QCOMPARE(t.f->topCrediti(4), dopo);
+    QCOMPARE(t.f->lblCrediti(4)->y(), tw(dopo));
   }
 
-  // la colonna sale in blocco di un twip ogni 25 ms; nascosta si ferma e poi riprende da li'
+  // dal bordo la colonna sale in blocco di un twip ogni 25 ms; nascosta si ferma, poi riprende tutta intera
   void nascondiEPoiVisualizza() {
-    AmbienteTest amb;
-    Gioco g;
-    frmGioco f;
-    f.Form_Activate();
-    QCOMPARE(f.tmrCrediti.Interval(), 25);
-    amb.finta.avanza(25 * 60);
-    f.msubGestioneCrediti(QStringLiteral("nascondi"));
-    QVERIFY(f.picContenitoreCrediti->isHidden());
-    for (int i = 1; i <= 10; ++i) QVERIFY(f.lblCrediti(i)->isHidden());
-    amb.finta.avanza(25 * 60);
-    QCOMPARE(f.topCrediti(1), S - 60);
-
-    f.msubGestioneCrediti(QStringLiteral("visualizza"));
-    QVERIFY(!f.picContenitoreCrediti->isHidden());
-    // tutta la colonna torna visibile, non solo la prima riga
-    for (int i = 1; i <= 10; ++i) QVERIFY(!f.lblCrediti(i)->isHidden());
-    amb.finta.avanza(25 * 10);
+    Tavolo t;
+    t.f->Form_Activate();
+    t.finta.avanza(25 * 60);
+    t.f->msubGestioneCrediti(QStringLiteral("nascondi"));
+    QVERIFY(t.f->picContenitoreCrediti->isHidden());
+    t.finta.avanza(25 * 60);
+    t.f->msubGestioneCrediti(QStringLiteral("visualizza"));
+    QVERIFY(!t.f->picContenitoreCrediti->isHidden());
+    t.finta.avanza(25 * 10);
     for (int i = 1; i <= 10; ++i) {
-      QCOMPARE(f.topCrediti(i), S + H * (i - 1) - 70);
-      QCOMPARE(f.lblCrediti(i)->y(), tw(S + H * (i - 1) - 70));
+      QVERIFY(!t.f->lblCrediti(i)->isHidden());
+      QCOMPARE(t.f->lblCrediti(i)->y(), tw(S + H * (i - 1) - 70));
     }
   }
 };

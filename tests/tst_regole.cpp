@@ -2,15 +2,15 @@
 #include <QtTest>
 
 #include "play/regole.h"
+#include "support/aiuti.h"
 
 class TestRegole : public QObject {
   Q_OBJECT
 
 private slots:
   void tempoELivello_data() {
-    QTest::addColumn<int>("round");
-    QTest::addColumn<QString>("tempo");
-    QTest::addColumn<int>("livello");  // 0 = il titolo non cambia
+    // livello: 0 = il titolo non cambia
+    colonne<int, QString, int>("round", "tempo", "livello");
     QTest::newRow("1") << 1 << "03 : 00" << 1;
     QTest::newRow("5 ha ancora tre minuti") << 5 << "03 : 00" << 0;
     QTest::newRow("6") << 6 << "02 : 30" << 2;
@@ -24,76 +24,54 @@ private slots:
     QTest::newRow("101 resta al venti") << 101 << "00 : 30" << 0;
   }
   void tempoELivello() {
-    QFETCH(int, round);
-    QFETCH(QString, tempo);
-    QFETCH(int, livello);
+    const auto [round, tempo, livello] = dati<int, QString, int>("round", "tempo", "livello");
     const LimiteTempo l = pfuncLimiteTempo(round);
     QCOMPARE(l.testo, tempo);
     QCOMPARE(pfuncTestoTempo(l.minuti, l.secondi), tempo);
     QCOMPARE(pfuncLivelloDaMostrare(round), livello);
   }
 
-  // prima e ultima voce raggiungibili, con meta' peso; nulla fuori da 1..N
+  // prima e ultima voce con meta' peso, arrotondamento al pari; nulla fuori da 1..N
   void estrazione_data() {
-    QTest::addColumn<double>("r");
-    QTest::addColumn<int>("indice");
+    colonne<double, int>("r", "indice");
     QTest::newRow("zero") << 0.0 << 1;
     QTest::newRow("appena sotto meta' passo") << 0.4999 / 4099 << 1;
     QTest::newRow("meta' passo: pari") << 0.5 / 4099 << 2;
-    QTest::newRow("quasi uno") << 0.99999999 << 4100;
     QTest::newRow("ultimo mezzo passo") << 1.0 - 0.4999 / 4099 << 4100;
     QTest::newRow("prima dell'ultimo mezzo passo") << 1.0 - 0.5001 / 4099 << 4099;
   }
   void estrazione() {
-    QFETCH(double, r);
-    QFETCH(int, indice);
+    const auto [r, indice] = dati<double, int>("r", "indice");
     QCOMPARE(pfuncIndiceEstratto(r, 4100), indice);
   }
 
   void tasti_data() {
-    QTest::addColumn<int>("tasto");
-    QTest::addColumn<int>("pulsante");
-    QTest::newRow("A") << int('A') << 1;
-    QTest::newRow("a") << int('a') << 1;
-    QTest::newRow("e") << int('e') << 5;
-    QTest::newRow("E") << int('E') << 5;
+    colonne<int, int>("tasto", "pulsante");
+    QTest::newRow("a minuscola") << int('a') << 1;
+    QTest::newRow("E maiuscola") << int('E') << 5;
     QTest::newRow("L dopo I") << int('l') << 10;
     QTest::newRow("V") << int('v') << 20;
     QTest::newRow("Z") << int('Z') << 21;
-    for (char c : {'j', 'K', 'w', 'X', 'y'}) QTest::addRow("%c senza pulsante", c) << int(c) << 0;
-    QTest::newRow("cifra") << int('5') << 0;
-    QTest::newRow("spazio") << 32 << 0;
+    for (char c : {'j', 'K', 'w', 'X', 'y', '5', ' '}) QTest::addRow("'%c' senza pulsante", c) << int(c) << 0;
     QTest::newRow("accentata") << 0xE8 << 0;
   }
   void tasti() {
-    QFETCH(int, tasto);
-    QFETCH(int, pulsante);
+    const auto [tasto, pulsante] = dati<int, int>("tasto", "pulsante");
     QCOMPARE(pfuncPulsantePerTasto(tasto), pulsante);
   }
 
   void punteggio_data() {
-    QTest::addColumn<int>("lunghezza");
-    QTest::addColumn<int>("minuti");
-    QTest::addColumn<int>("secondi");
-    QTest::addColumn<bool>("jolly");
-    QTest::addColumn<int>("vocali");
-    QTest::addColumn<int>("errori");
-    QTest::addColumn<int>("punti");
-    QTest::newRow("sette lettere, 2:10, A ed E, tre errori") << 7 << 2 << 10 << false << 2 << 3 << 1310;
-    QTest::newRow("dieci lettere, un secondo, pulita") << 10 << 0 << 1 << false << 0 << 0 << 2102;
-    QTest::newRow("tre minuti pieni") << 6 << 3 << 0 << false << 0 << 0 << 1560;
-    QTest::newRow("jolly") << 6 << 0 << 0 << true << 0 << 0 << 700;
-    QTest::newRow("negativo") << 6 << 0 << 0 << true << 5 << 7 << -150;
+    // caso: lettere, minuti, secondi, jolly, vocali, errori
+    colonne<DatiPunteggio, int>("caso", "punti");
+    QTest::newRow("sette lettere, 2:10, A ed E, tre errori") << DatiPunteggio{7, 2, 10, false, 2, 3} << 1310;
+    QTest::newRow("dieci lettere, un secondo, pulita") << DatiPunteggio{10, 0, 1, false, 0, 0} << 2102;
+    QTest::newRow("tre minuti pieni") << DatiPunteggio{6, 3, 0, false, 0, 0} << 1560;
+    QTest::newRow("jolly") << DatiPunteggio{6, 0, 0, true, 0, 0} << 700;
+    QTest::newRow("negativo") << DatiPunteggio{6, 0, 0, true, 5, 7} << -150;
   }
   void punteggio() {
-    QFETCH(int, lunghezza);
-    QFETCH(int, minuti);
-    QFETCH(int, secondi);
-    QFETCH(bool, jolly);
-    QFETCH(int, vocali);
-    QFETCH(int, errori);
-    QFETCH(int, punti);
-    QCOMPARE(pfuncPunteggioRound({lunghezza, minuti, secondi, jolly, vocali, errori}), punti);
+    const auto [caso, punti] = dati<DatiPunteggio, int>("caso", "punti");
+    QCOMPARE(pfuncPunteggioRound(caso), punti);
   }
 };
 

@@ -2,30 +2,16 @@
 #include <QtTest>
 
 #include <QPushButton>
-#include <memory>
 
-#include "app/media.h"
 #include "app/modgenerale.h"
-#include "persistence/partitasalvata.h"
-#include "play/frmgioco.h"
 #include "support/aiuti.h"
-#include "support/piattaformafinta.h"
+#include "support/tavolo.h"
 
 namespace {
 
-struct Gioco {
-  AmbienteTest amb;
-  QTemporaryDir dir;
-  std::unique_ptr<frmGioco> f;
-  PiattaformaFinta& finta = amb.finta;
-  Gioco() {
-    psubImpostaPercorsi(dir.path());
-    scriviFile(gstrFileIni, "[Toob]\r\nk=1\r\n");
-    for (const char* p : {"PALAZZO", "CANDELA", "PRECIPIZIO"}) colParole.Add(QString::fromLatin1(p));
-    f = std::make_unique<frmGioco>();
-    finta.casuali = {0.0};  // PALAZZO
-    f->mnuFileNuovogioco_Click();
-  }
+// Una partita in corso con PALAZZO; il caricamento ne inizia una con CANDELA.
+struct Gioco : Tavolo {
+  Gioco() : Tavolo({"PALAZZO", "CANDELA", "PRECIPIZIO"}) { nuovaPartita(1); }
   QString file(const QString& nome) const { return dir.filePath(nome); }
   void salva(const QString& percorso) {
     finta.percorsiFile = {percorso};
@@ -35,7 +21,7 @@ struct Gioco {
   void carica(const QString& percorso) {
     f->msubTerminaGioco(false);
     finta.percorsiFile = {percorso};
-    finta.casuali = {0.5};  // la partita nuova del caricamento estrae CANDELA
+    finta.casuali = {casualePer(2)};
     f->mnuFileCarica_Click();
   }
   // cio' che il giocatore vede della partita
@@ -43,9 +29,9 @@ struct Gioco {
     QStringList v = {f->lblRound->text(), f->lblPunteggio->text(), f->lblLettere_da_scoprire->text(), f->lblTempo->text(),
                      QString::number(f->mintErrori), QString::number(f->cmdGioco(2)->isEnabled()), gstrParola};
     for (int i = 1; i <= 21; ++i) v << QString::number(f->lblInputLettera(i)->isEnabled());
-    for (int i = 1; i <= 10; ++i) v << f->lblParolaCercata(i)->text();
-    return v;
+    return v << caselle();
   }
+  bool fermaENormale() const { return f->MousePointer() == PUNTATORE_NORMALE && f->tmrTempo.Interval() == 1000; }
 };
 
 }  // namespace
@@ -75,7 +61,7 @@ private slots:
     QCOMPARE(g.finta.ultimoMessaggio(), "La partita viene salvata nel file: \r\n" + percorso);
     QCOMPARE(g.finta.messaggi.constLast().icona, Icona::Informazione);
     QVERIFY(leggiFile(percorso).startsWith("[Altro]\r\nx=1\r\n[Veltrak Mr.Gorbio 1.0 - Partita salvata]\r\n"));
-    QVERIFY(g.f->MousePointer() == PUNTATORE_NORMALE && g.f->tmrTempo.Interval() == 1000);
+    QVERIFY(g.fermaENormale());
 
     bool fermoDuranteIlMessaggio = false;
     g.finta.allaDomanda = [&](const auto&) { fermoDuranteIlMessaggio = gblnFinestraAperta && !g.f->tmrTempo.attivo(); };
@@ -88,21 +74,20 @@ private slots:
     // il titolo mostra il livello del round caricato; il jolly gia' giocato resta da pagare
     QCOMPARE(g.f->windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0 - Livello 2"));
     QVERIFY(g.f->mblnJollyUsato);
-    QCOMPARE(g.f->picScena->pixmap().toImage(), pobjCaricaImmagini().LoadResPicture("id_01", "jpg").toImage());
-    QVERIFY(gblnPartitaInCorso && !gblnFinestraAperta && g.f->tmrTempo.Interval() == 1000);
+    QVERIFY(g.scenaE("id_01"));
+    QVERIFY(gblnPartitaInCorso && !gblnFinestraAperta && g.fermaENormale());
     QVERIFY(g.finta.inatteso.isEmpty());
   }
 
   void caricamentoRifiutato_data() {
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QByteArray>("contenuto");  // "<cartella>" crea una cartella
+    // contenuto: "<cartella>" crea una cartella
+    colonne<QString, QByteArray>("nome", "contenuto");
     QTest::newRow("file di 0 byte") << "vuoto.cap" << QByteArray();
     QTest::newRow("chiave mancante") << "corto.cap" << QByteArray("[Veltrak Mr.Gorbio 1.0 - Partita salvata]\r\nfiorba=1\r\n");
     QTest::newRow("una cartella") << "cartella.cap" << QByteArray("<cartella>");
   }
   void caricamentoRifiutato() {
-    QFETCH(QString, nome);
-    QFETCH(QByteArray, contenuto);
+    const auto [nome, contenuto] = dati<QString, QByteArray>("nome", "contenuto");
     Gioco g;
     const QString percorso = g.file(nome);
     if (contenuto == "<cartella>") QDir(g.dir.path()).mkdir(nome);
@@ -125,17 +110,15 @@ private slots:
     g.salva(g.file("partita"));
     g.f->setMousePointer(PUNTATORE_NORMALE);
     QCOMPARE(g.finta.dialoghi.size(), 1);
-    QVERIFY(g.finta.messaggi.isEmpty() && g.f->tmrTempo.Interval() == 1000);
+    QVERIFY(g.finta.messaggi.isEmpty() && g.fermaENormale());
     g.carica("");
     QVERIFY(!gblnPartitaInCorso && g.finta.messaggi.isEmpty());
-    QCOMPARE(QDir(g.dir.path()).entryList(QDir::Files), QStringList("Mr.Gorbio.002"));
+    QCOMPARE(QDir(g.dir.path()).entryList({"*.cap", "partita*"}), QStringList());
   }
 
   // il nome scelto, cio' che c'e' gia' a quel percorso, il file scritto ("" = salvataggio fallito)
   void salvataggio_data() {
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QString>("prima");
-    QTest::addColumn<QString>("scritto");
+    colonne<QString, QString, QString>("nome", "prima", "scritto");
     QTest::newRow("senza estensione") << "partita" << "" << "partita.cap";
     QTest::newRow("CAP in maiuscole") << "partita.CAP" << "" << "partita.CAP";
     QTest::newRow("altra estensione") << "partita.txt" << "" << "partita.txt.cap";
@@ -145,15 +128,13 @@ private slots:
     QTest::newRow("file esistente, nome al limite") << QString(251, u'p') + ".cap" << "file" << "";
   }
   void salvataggio() {
-    QFETCH(QString, nome);
-    QFETCH(QString, prima);
-    QFETCH(QString, scritto);
+    const auto [nome, prima, scritto] = dati<QString, QString, QString>("nome", "prima", "scritto");
     Gioco g;
     const QString percorso = g.file(nome);
     if (prima == u"cartella") QDir(g.dir.path()).mkdir(nome);
     if (prima == u"file") scriviFile(percorso, "[Altro]\r\nx=1\r\n");
     g.salva(percorso);
-    QVERIFY(g.f->MousePointer() == PUNTATORE_NORMALE && g.f->tmrTempo.Interval() == 1000);
+    QVERIFY(g.fermaENormale());
     if (!scritto.isEmpty()) {
       QCOMPARE(QDir(g.dir.path()).entryList({"partita*"}), QStringList(scritto));
       return;

@@ -6,7 +6,6 @@
 #include <QtTest>
 #include <csignal>
 
-#include "app/modgenerale.h"
 #include "persistence/profilo.h"
 #include "support/aiuti.h"
 
@@ -16,42 +15,34 @@ class TestSicurezza : public QObject {
 private slots:
   void uccisoACasoDuranteGliAggiornamenti() {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Mr.Gorbio.002"));
-    scriviFile(file, leggiFile(cartellaSorgenti() + QStringLiteral("/data/Mr.Gorbio.002")));
-    const QString programma = QCoreApplication::applicationDirPath() + QStringLiteral("/scrittore_classifica");
+    const QString file = dir.filePath("Mr.Gorbio.002");
+    scriviFile(file, leggiFile(cartellaSorgenti() + "/data/Mr.Gorbio.002"));
     QRandomGenerator caso(2002);
     int confermato = 0;
     int uccisioni = 0;
     while (confermato < 500) {
       QProcess p;
-      p.start(programma, {file});
-      QVERIFY(p.waitForStarted());
+      p.start(QCoreApplication::applicationDirPath() + "/scrittore_classifica", {file});
       // appena comincia ad aggiornare, SIGKILL in un momento qualsiasi
-      QVERIFY(p.waitForReadyRead(30000));
+      QVERIFY(p.waitForStarted() && p.waitForReadyRead(30000));
       QThread::usleep(caso.bounded(0, 20000));
       ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
       p.waitForFinished();
       ++uccisioni;
-      const QByteArrayList righe = p.readAllStandardOutput().split('\n');
       int ultimo = confermato;
-      for (const QByteArray& r : righe) {
-        if (!r.isEmpty()) ultimo = r.toInt();
-      }
+      for (const QByteArray& r : p.readAllStandardOutput().split('\n')) ultimo = r.isEmpty() ? ultimo : r.toInt();
       const QByteArray contenuto = leggiFile(file);
-      const int k = pfuncCercaValore(contenuto, QStringLiteral("Toob"), QStringLiteral("k")).value_or("0").toInt();
+      const auto valore = [&](const char* sezione, int chiave) {
+        return pfuncCercaValore(contenuto, sezione, QString::number(chiave)).value_or(QString());
+      };
       // il contatore e' quello confermato o uno in piu' (scritto ma non ancora detto)
+      const int k = pfuncCercaValore(contenuto, "Toob", "k").value_or("0").toInt();
       if (k != ultimo && k != ultimo + 1) QFAIL(qPrintable(QStringLiteral("k=%1, confermato %2").arg(k).arg(ultimo)));
+      // la tabella e' sempre quella di un aggiornamento intero: k, k-1, ...
       for (int posto = 1; posto <= 5; ++posto) {
         const int atteso = k - posto + 1;
-        const QString punti =
-            pfuncCercaValore(contenuto, QStringLiteral("Punteggio"), QString::number(posto)).value_or(QString());
-        const QString nome = pfuncCercaValore(contenuto, QStringLiteral("Nome"), QString::number(posto)).value_or(QString());
-        if (atteso >= 1) {
-          QCOMPARE(punti, QString::number(atteso));
-          QCOMPARE(nome, QStringLiteral("G%1").arg(atteso));
-        } else {
-          QCOMPARE(punti, QStringLiteral("vuoto"));
-        }
+        QCOMPARE(valore("Punteggio", posto), atteso >= 1 ? QString::number(atteso) : QStringLiteral("vuoto"));
+        if (atteso >= 1) QCOMPARE(valore("Nome", posto), QStringLiteral("G%1").arg(atteso));
       }
       confermato = k;
     }

@@ -1,11 +1,24 @@
 #pragma once
-// Piccoli aiuti comuni ai test: cartelle temporanee e file di prova.
+// Piccoli aiuti comuni ai test: file di prova e tabelle di dati.
 
 #include <QByteArray>
 #include <QString>
+#include <QTest>
+#include <tuple>
 
 // Scrive un file (creando le cartelle) e ne restituisce il percorso.
 QString scriviFile(const QString& percorso, const QByteArray& contenuto);
 QByteArray leggiFile(const QString& percorso);
 // Cartella dei sorgenti del progetto (per i file dati veri).
 QString cartellaSorgenti();
+
+// Le colonne di una tabella in una riga sola: colonne<int, QString>("round", "tempo").
+template <typename... T, typename... N>
+void colonne(N... nomi) {
+  (QTest::addColumn<T>(nomi), ...);
+}
+// I valori della riga corrente, come QFETCH: const auto [round, tempo] = dati<int, QString>("round", "tempo").
+template <typename... T, typename... N>
+std::tuple<T...> dati(N... nomi) {
+  return {*static_cast<T*>(QTest::qData(nomi, qMetaTypeId<T>()))...};
+}

@@ -28,9 +28,6 @@ struct PiattaformaFinta::TimerFinto : TimerPiattaforma {
   bool inEsecuzione = false;  // come Qt: un timer non scatta dentro il proprio gestore
 };
 
-PiattaformaFinta::PiattaformaFinta() = default;
-PiattaformaFinta::~PiattaformaFinta() = default;
-
 void PiattaformaFinta::avanza(qint64 ms) {
   const qint64 meta = ora + ms;
   for (;;) {
@@ -45,23 +42,20 @@ void PiattaformaFinta::avanza(qint64 ms) {
     ora = std::max(ora, prossimo->scadenza);
     prossimo->scadenza += prossimo->intervallo;
     prossimo->inEsecuzione = true;
-    TimerFinto* corrente = prossimo;
     auto finito = qScopeGuard([&] {
       // il gestore puo' aver distrutto il proprio timer
-      if (mTimer.contains(corrente)) {
-        corrente->inEsecuzione = false;
-        if (corrente->scadenza <= ora) corrente->scadenza = ora + corrente->intervallo;
+      if (mTimer.contains(prossimo)) {
+        prossimo->inEsecuzione = false;
+        if (prossimo->scadenza <= ora) prossimo->scadenza = ora + prossimo->intervallo;
       }
     });
-    corrente->scatto();
+    prossimo->scatto();
   }
   ora = std::max(ora, meta);
 }
 
 int PiattaformaFinta::timerAttivi() const {
-  int n = 0;
-  for (const TimerFinto* t : mTimer) n += t->attivo ? 1 : 0;
-  return n;
+  return static_cast<int>(std::count_if(mTimer.begin(), mTimer.end(), [](const TimerFinto* t) { return t->attivo; }));
 }
 
 Risposta PiattaformaFinta::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
@@ -70,38 +64,25 @@ Risposta PiattaformaFinta::msgBox(const QString& testo, Pulsanti pulsanti, Icona
   eventi.append(QStringLiteral("msg:") + testo);
   if (allaDomanda) allaDomanda(m);
   if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
-  if (risposte.isEmpty()) {
-    inatteso.append(testo);
-    return Risposta::No;
-  }
-  return risposte.takeFirst();
+  if (risposte.isEmpty()) inatteso.append(testo);
+  return risposte.isEmpty() ? Risposta::No : risposte.takeFirst();
 }
 
 QString PiattaformaFinta::inputBox(const QString& p, const QString&, const QString&) {
   prompt.append(p);
   eventi.append(QStringLiteral("input:") + p);
   if (allInput) allInput();
-  if (testiInput.isEmpty()) {
-    // senza risposta preparata: si segnala e si esce dai cicli di richiesta
-    inatteso.append(p);
-    return QStringLiteral("?");
-  }
-  return testiInput.takeFirst();
+  // senza risposta preparata: si segnala e si esce dai cicli di richiesta
+  if (testiInput.isEmpty()) inatteso.append(p);
+  return testiInput.isEmpty() ? QStringLiteral("?") : testiInput.takeFirst();
 }
 
 QString PiattaformaFinta::prossimoPercorso(const DialogoFile& d, const char* tipo) {
   dialoghi.append(d);
   eventi.append(QString::fromLatin1(tipo) + d.titolo);
-  if (percorsiFile.isEmpty()) {
-    inatteso.append(d.titolo);
-    return {};
-  }
-  return percorsiFile.takeFirst();
+  if (percorsiFile.isEmpty()) inatteso.append(d.titolo);
+  return percorsiFile.isEmpty() ? QString() : percorsiFile.takeFirst();
 }
-
-QString PiattaformaFinta::dialogoApri(QWidget*, const DialogoFile& d) { return prossimoPercorso(d, "apri:"); }
-
-QString PiattaformaFinta::dialogoSalva(QWidget*, const DialogoFile& d) { return prossimoPercorso(d, "salva:"); }
 
 void PiattaformaFinta::mostraModale(QDialog* finestra) {
   eventi.append(QStringLiteral("finestra:") + finestra->objectName());
@@ -116,20 +97,14 @@ void PiattaformaFinta::mostraModale(QDialog* finestra) {
 }
 
 void PiattaformaFinta::suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) {
-  QString nome = percorsoRisorsa.section(u'/', -1).section(u'.', 0, 0);
-  if (ripeti) nome += QStringLiteral("+loop");
-  suoni.append(nome);
-  eventi.append(QStringLiteral("suono:") + nome);
+  suoni.append(percorsoRisorsa.section(u'/', -1).section(u'.', 0, 0) + (ripeti ? "+loop" : ""));
+  eventi.append(QStringLiteral("suono:") + suoni.constLast());
 }
 
 void PiattaformaFinta::suonaFile(const QString& percorso, bool ripeti) {
-  QString nome = QStringLiteral("file:") + percorso.section(u'/', -1);
-  if (ripeti) nome += QStringLiteral("+loop");
-  suoni.append(nome);
-  eventi.append(QStringLiteral("suono:") + nome);
+  suoni.append(QStringLiteral("file:") + percorso.section(u'/', -1) + (ripeti ? "+loop" : ""));
+  eventi.append(QStringLiteral("suono:") + suoni.constLast());
 }
-
-void PiattaformaFinta::fermaSuono() { ++fermaSuoni; }
 
 void PiattaformaFinta::beep() {
   ++beeps;
@@ -155,14 +130,11 @@ double PiattaformaFinta::rnd() {
 }
 
 bool PiattaformaFinta::apriLink(const QString& l) {
-  link.append(l);
   eventi.append(QStringLiteral("link:") + l);
   return true;
 }
 
-void PiattaformaFinta::spostaCursore(int x, int y) {
-  eventi.append(QStringLiteral("cursore:%1,%2").arg(x).arg(y));
-}
+void PiattaformaFinta::spostaCursore(int x, int y) { eventi.append(QStringLiteral("cursore:%1,%2").arg(x).arg(y)); }
 
 void PiattaformaFinta::termina() {
   terminato = true;

@@ -22,25 +22,21 @@ public:
     Icona icona;
   };
 
-  PiattaformaFinta();
-  ~PiattaformaFinta() override;
+  // risposte preparate: Si/No, InputBox, dialoghi apri/salva, finestre modali, rnd()
+  QList<Risposta> risposte;
+  QStringList testiInput;
+  QStringList percorsiFile;
+  QList<std::function<void(QDialog*)>> azioniModali;
+  QList<double> casuali;
+  std::function<void(const Messaggio&)> allaDomanda;  // a ogni msgBox
+  std::function<void()> allInput;                     // mentre una InputBox e' aperta
 
-  // risposte preparate
-  QList<Risposta> risposte;            // per le domande Si/No
-  QStringList testiInput;              // per le InputBox
-  QStringList percorsiFile;            // per i dialoghi apri/salva
-  QList<std::function<void(QDialog*)>> azioniModali;  // cosa fare nelle finestre modali
-  QList<double> casuali;               // prossimi valori di rnd()
-  std::function<void(const Messaggio&)> allaDomanda;  // chiamata a ogni msgBox
-  std::function<void()> allInput;                     // chiamata mentre una InputBox e' aperta
-
-  // registro
+  // registro; "eventi" tiene tutto in ordine: "msg:", "suono:", "attesa:ms", "finestra:", "link:"...
   QList<Messaggio> messaggi;
-  QStringList prompt;    // InputBox mostrate
-  QStringList suoni;     // "ID_22", "file:<percorso>", con "+loop" se ripetuto
-  QStringList eventi;    // tutto in ordine: "msg:", "suono:", "stop", "attesa:ms", "finestra:"
+  QStringList prompt;
+  QStringList suoni;  // "ID_22", "file:<nome>", con "+loop" se ripetuto
+  QStringList eventi;
   QStringList inatteso;  // dialoghi arrivati senza risposta preparata
-  QStringList link;
   QList<DialogoFile> dialoghi;
   int beeps = 0;
   int fermaSuoni = 0;
@@ -57,27 +53,24 @@ public:
   qint64 ora = 0;
   void avanza(qint64 ms);
   int timerAttivi() const;
+  QString ultimoMessaggio() const { return messaggi.isEmpty() ? QString() : messaggi.constLast().testo; }
 
   Risposta msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) override;
   QString inputBox(const QString& prompt, const QString& titolo, const QString& predefinito) override;
-  QString dialogoApri(QWidget* padre, const DialogoFile& d) override;
-  QString dialogoSalva(QWidget* padre, const DialogoFile& d) override;
+  QString dialogoApri(QWidget*, const DialogoFile& d) override { return prossimoPercorso(d, "apri:"); }
+  QString dialogoSalva(QWidget*, const DialogoFile& d) override { return prossimoPercorso(d, "salva:"); }
   void mostraModale(QDialog* finestra) override;
-
   bool dispositivoAudio() override { return audio; }
   void suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) override;
   void suonaFile(const QString& percorso, bool ripeti) override;
-  void fermaSuono() override;
+  void fermaSuono() override { ++fermaSuoni; }
   void beep() override;
-
   qint64 adessoMs() override { return ora; }
   void attendi(int ms) override;
   void elaboraEventi() override;
   std::unique_ptr<TimerPiattaforma> creaTimer(std::function<void()> scatto) override;
-
   void randomize() override {}
   double rnd() override;
-
   bool apriLink(const QString& l) override;
   QSize dimensioniSchermo() override { return schermo; }
   int bitPerPixel() override { return bpp; }
@@ -85,17 +78,11 @@ public:
   void spostaCursore(int x, int y) override;
   [[noreturn]] void termina() override;
 
-  // ultimo testo mostrato in un msgBox, o vuoto
-  QString ultimoMessaggio() const { return messaggi.isEmpty() ? QString() : messaggi.constLast().testo; }
-
-  struct TimerFinto;
-
 private:
+  struct TimerFinto;
   QString prossimoPercorso(const DialogoFile& d, const char* tipo);
-
   QList<TimerFinto*> mTimer;
   std::mt19937 mGeneratore{12345};
-  friend struct TimerFinto;
 };
 
 // Installa la finta e azzera lo stato di modulo: da chiamare all'inizio di ogni test.

@@ -1,5 +1,5 @@
 #pragma once
-// Un tavolo da gioco per le prove: cartella temporanea con le impostazioni,
+// Un tavolo da gioco per le prove: cartella temporanea con i file dati,
 // poche parole scelte, la finestra del gioco e la piattaforma finta.
 
 #include <QStringList>
@@ -13,7 +13,6 @@ class Tavolo {
 public:
   explicit Tavolo(const QStringList& parole = {QStringLiteral("CAVOLO")},
                   const QByteArray& impostazioni = QByteArray());
-  ~Tavolo();
 
   // Nuova partita con la parola numero "indice" (da 1) della lista.
   void nuovaPartita(int indice = 1);
@@ -27,10 +26,12 @@ public:
   bool scenaE(const QString& id) const;
   // Quante volte un messaggio che comincia cosi' e' stato mostrato.
   int messaggi(const QString& inizio) const;
+  // I testi dei messaggi mostrati, in ordine.
+  QStringList testi() const;
 
   AmbienteTest amb;
   PiattaformaFinta& finta;
   QTemporaryDir dir;
-  std::unique_ptr<frmGioco> f;
+  std::unique_ptr<frmGioco> f;  // ultimo membro: si distrugge per primo
   int numeroParole;
 };
