@@ -10,7 +10,10 @@ avvia_servizi_prova() {
   # primo display libero da :90 in su
   local n=90
   while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$PROVA_DIR/xvfb.log" 2>&1 &
+  # -noreset: senza, quando l'ultimo cliente se ne va il server si azzera e chi
+  # si collega in quel momento viene rifiutato (un gioco appena ucciso e il
+  # successivo che parte bastano a farlo succedere)
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$PROVA_DIR/xvfb.log" 2>&1 &
   PROVA_XVFB_PID=$!
   export GORBIO_DISPLAY=":$n"
 

@@ -9,9 +9,9 @@ nome_di() {  # i nomi delle finestre visibili di un processo
   for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do xdotool getwindowname "$w" 2>/dev/null; done
 }
 
-"$LAVORO/mrgorbio" >/dev/null 2>&1 &
+"$LAVORO/mrgorbio" >/dev/null 2>"$LAVORO/a.err" &
 A=$!
-"$LAVORO/mrgorbio" >/dev/null 2>&1 &
+"$LAVORO/mrgorbio" >/dev/null 2>"$LAVORO/b.err" &
 B=$!
 
 # una delle due mostra "già in esecuzione", l'altra la finestra del gioco
@@ -39,7 +39,7 @@ finestra_di "$vincitore" " Veltrak Mr.Gorbio 1.0" >/dev/null || errore "la prima
 # uccisa senza pietà, non lascia un blocco che fermi la prossima
 kill -9 "$vincitore"
 wait "$vincitore" 2>/dev/null || true
-"$LAVORO/mrgorbio" >/dev/null 2>&1 &
+"$LAVORO/mrgorbio" >/dev/null 2>"$LAVORO/terza.err" &
 C=$!
 for _ in $(seq 1 200); do finestra_di "$C" " Veltrak Mr.Gorbio 1.0" >/dev/null && break; sleep 0.1; done
 finestra_di "$C" " Veltrak Mr.Gorbio 1.0" >/dev/null || errore "dopo SIGKILL il gioco non riparte: $(nome_di "$C")"

@@ -16,6 +16,8 @@ pulisci() {
 trap pulisci EXIT
 errore() {
   echo "ERRORE: $*" >&2
+  # quello che i giochi hanno scritto su stderr, se la prova lo ha raccolto
+  for f in "$LAVORO"/*.err; do [ -s "$f" ] && { echo "--- $(basename "$f")" >&2; cat "$f" >&2; }; done
   import -window root /tmp/gorbio-e2e-errore.png 2>/dev/null || true
   exit 1
 }
