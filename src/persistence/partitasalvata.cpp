@@ -63,12 +63,14 @@ std::optional<qint64> interoTra(double x, qint64 minimo, qint64 massimo) {
 // Legge le chiavi della sezione e ricorda il primo motivo di rifiuto.
 class Lettore {
 public:
-  explicit Lettore(const QByteArray& contenuto) : mContenuto(contenuto), mSezione(pfuncSezionePartita()) {}
+  // la sezione si legge una volta sola: le chiavi sono una quarantina
+  explicit Lettore(const QByteArray& contenuto) : mValori(pfuncLeggiSezione(contenuto, pfuncSezionePartita())) {}
 
   std::optional<QString> testo(const QString& chiave) {
-    auto v = pfuncCercaValore(mContenuto, mSezione, chiave);
-    if (!v) motivo = Rifiuto::ChiaveMancante;
-    return v;
+    const auto v = mValori.constFind(chiave.toCaseFolded());
+    if (v != mValori.constEnd()) return *v;
+    motivo = Rifiuto::ChiaveMancante;
+    return std::nullopt;
   }
 
   std::optional<double> numero(const QString& chiave) {
@@ -82,8 +84,7 @@ public:
   Rifiuto motivo = Rifiuto::Nessuno;
 
 private:
-  const QByteArray& mContenuto;
-  QString mSezione;
+  QHash<QString, QString> mValori;
 };
 
 PartitaLetta rifiuta(Rifiuto motivo) { return {std::nullopt, motivo}; }

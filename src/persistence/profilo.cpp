@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstring>
 
 #include "app/modgenerale.h"
 #include "app/piattaforma.h"
@@ -12,45 +14,104 @@ namespace {
 
 constexpr int LUNGHEZZA_BUFFER = 255;
 
-// Una riga del file: posizione del testo e del fine riga nel contenuto.
-struct Riga {
-  qsizetype inizio;
-  qsizetype fineTesto;
-  qsizetype fine;  // dopo il fine riga
+// Il file diviso in righe. Ogni riga tiene i suoi byte con il fine riga; il
+// testo (senza spazi ai bordi) si converte solo quando serve e una volta
+// sola: una partita salvata sono una quarantina di scritture sullo stesso file.
+class Righe {
+public:
+  explicit Righe(const QByteArray& c) {
+    qsizetype i = 0;
+    const qsizetype n = c.size();
+    // le posizioni dei prossimi CR e LF si cercano di nuovo solo quando sono superate
+    qsizetype cr = -1, lf = -1;
+    while (i < n) {
+      if (cr < i) cr = prossimo(c, i, '\r');
+      if (lf < i) lf = prossimo(c, i, '\n');
+      const qsizetype j = std::min(cr, lf);
+      qsizetype k = j;
+      if (k < n && c[k] == '\r') ++k;
+      if (k < n && c[k] == '\n' && (k == j || c[k - 1] == '\r')) ++k;
+      // un BOM in testa al file non fa parte del nome della prima sezione
+      const qsizetype bom = (i == 0 && c.startsWith("\xEF\xBB\xBF") && j >= 3) ? 3 : 0;
+      mRighe.append({c.mid(i, k - i), j - i, bom, {}, false});
+      i = k;
+    }
+  }
+
+  qsizetype size() const { return mRighe.size(); }
+
+  const QString& testo(qsizetype i) {
+    Riga& r = mRighe[i];
+    if (!r.convertita) {
+      r.testo = QString::fromUtf8(r.byte.constData() + r.bom, r.fineTesto - r.bom).trimmed();
+      r.convertita = true;
+    }
+    return r.testo;
+  }
+
+  // Senza una '[' la riga non puo' aprire una sezione: fuori dalla sezione
+  // cercata si salta senza convertirla.
+  bool sezionePossibile(qsizetype i) const {
+    const Riga& r = mRighe[i];
+    return std::memchr(r.byte.constData(), '[', static_cast<std::size_t>(r.fineTesto)) != nullptr;
+  }
+
+  // Sostituisce quello che segue il primo '=' della riga, fine riga escluso.
+  void sostituisciValore(qsizetype i, const QByteArray& valore) {
+    Riga& r = mRighe[i];
+    const qsizetype uguale = r.byte.indexOf('=');
+    r.byte.replace(uguale + 1, r.fineTesto - uguale - 1, valore);
+    r.fineTesto = uguale + 1 + valore.size();
+    r.convertita = false;
+  }
+
+  // Una riga nuova dopo la riga "dopo" (-1: in testa), chiusa da CRLF; la
+  // riga precedente senza fine riga (l'ultima del file) ne riceve uno.
+  void inserisci(qsizetype dopo, const QByteArray& testo) {
+    if (dopo >= 0) {
+      Riga& r = mRighe[dopo];
+      if (r.fineTesto == r.byte.size()) r.byte.append("\r\n");
+    }
+    mRighe.insert(dopo + 1, {testo + "\r\n", testo.size(), 0, {}, false});
+  }
+
+  QByteArray unisci() const {
+    QByteArray c;
+    for (const Riga& r : mRighe) c += r.byte;
+    return c;
+  }
+
+private:
+  struct Riga {
+    QByteArray byte;
+    qsizetype fineTesto;  // dove comincia il fine riga
+    qsizetype bom;        // byte da saltare in testa (solo la prima riga)
+    QString testo;
+    bool convertita;
+  };
+
+  // Il prossimo byte b da "da" in poi, o la fine.
+  static qsizetype prossimo(const QByteArray& c, qsizetype da, char b) {
+    const void* p = std::memchr(c.constData() + da, b, static_cast<std::size_t>(c.size() - da));
+    return p ? static_cast<const char*>(p) - c.constData() : c.size();
+  }
+
+  QList<Riga> mRighe;
 };
 
-QList<Riga> dividiRighe(const QByteArray& c) {
-  QList<Riga> righe;
-  qsizetype i = 0;
-  const qsizetype n = c.size();
-  while (i < n) {
-    qsizetype j = i;
-    while (j < n && c[j] != '\r' && c[j] != '\n') ++j;
-    qsizetype k = j;
-    if (k < n && c[k] == '\r') ++k;
-    if (k < n && c[k] == '\n' && (k == j || c[k - 1] == '\r')) ++k;
-    righe.append({i, j, k});
-    i = k;
-  }
-  return righe;
-}
-
-QString testoRiga(const QByteArray& c, const Riga& r) {
-  qsizetype inizio = r.inizio;
-  // un BOM in testa al file non fa parte del nome della prima sezione
-  if (inizio == 0 && c.startsWith("\xEF\xBB\xBF")) inizio = 3;
-  if (inizio > r.fineTesto) inizio = r.fineTesto;
-  return QString::fromUtf8(c.constData() + inizio, r.fineTesto - inizio).trimmed();
-}
-
-std::optional<QString> nomeSezione(const QString& riga) {
+std::optional<QStringView> nomeSezione(QStringView riga) {
   if (!riga.startsWith(u'[')) return std::nullopt;
   const qsizetype chiusa = riga.indexOf(u']');
-  return riga.mid(1, chiusa < 0 ? -1 : chiusa - 1).trimmed();
+  return riga.mid(1, chiusa < 0 ? riga.size() - 1 : chiusa - 1).trimmed();
 }
 
-bool stessoNome(const QString& a, const QString& b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
+bool stessoNome(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// La chiave di una riga "chiave=valore", se la riga ne ha una.
+std::optional<QStringView> chiaveRiga(QStringView riga) {
+  const qsizetype uguale = riga.indexOf(u'=');
+  if (uguale < 0) return std::nullopt;
+  return riga.left(uguale).trimmed();
 }
 
 // Posizione nel file di una sezione e di una chiave al suo interno.
@@ -60,12 +121,12 @@ struct Posizione {
   qsizetype chiave = -1;       // riga della chiave
 };
 
-Posizione trova(const QByteArray& c, const QList<Riga>& righe, const QString& sezione,
-                const QString& chiave) {
+Posizione trova(Righe& righe, const QString& sezione, const QString& chiave) {
   Posizione p;
   bool dentro = false;
   for (qsizetype i = 0; i < righe.size(); ++i) {
-    const QString t = testoRiga(c, righe[i]);
+    if (!dentro && !righe.sezionePossibile(i)) continue;
+    const QString& t = righe.testo(i);
     if (const auto nome = nomeSezione(t)) {
       if (dentro) break;  // conta la prima sezione con quel nome
       dentro = stessoNome(*nome, sezione);
@@ -74,8 +135,8 @@ Posizione trova(const QByteArray& c, const QList<Riga>& righe, const QString& se
     }
     if (!dentro || t.isEmpty()) continue;
     p.ultimaPiena = i;
-    const qsizetype uguale = t.indexOf(u'=');
-    if (uguale >= 0 && p.chiave < 0 && stessoNome(t.left(uguale).trimmed(), chiave)) p.chiave = i;
+    const auto k = chiaveRiga(t);
+    if (k && p.chiave < 0 && stessoNome(*k, chiave)) p.chiave = i;
   }
   return p;
 }
@@ -87,28 +148,20 @@ QByteArray valorePulito(const QString& v) {
   return s.toUtf8();
 }
 
-QByteArray applicaUna(QByteArray c, const VoceIni& v) {
-  const QList<Riga> righe = dividiRighe(c);
-  const Posizione p = trova(c, righe, v.sezione, v.chiave);
+void applicaUna(Righe& righe, const VoceIni& v) {
+  const Posizione p = trova(righe, v.sezione, v.chiave);
   const QByteArray valore = valorePulito(v.valore);
   if (p.chiave >= 0) {
-    const Riga& r = righe[p.chiave];
-    const qsizetype uguale = c.indexOf('=', r.inizio);
-    c.replace(uguale + 1, r.fineTesto - uguale - 1, valore);
-    return c;
+    righe.sostituisciValore(p.chiave, valore);
+    return;
   }
-  const QByteArray riga = valorePulito(v.chiave) + '=' + valore + "\r\n";
+  const QByteArray riga = valorePulito(v.chiave) + '=' + valore;
   if (p.sezione >= 0) {
-    const Riga& r = righe[p.ultimaPiena];
-    QByteArray inserto = riga;
-    // l'ultima riga del file senza a capo ne riceve uno prima della nuova chiave
-    if (r.fine == r.fineTesto) inserto.prepend("\r\n");
-    c.insert(r.fine, inserto);
-    return c;
+    righe.inserisci(p.ultimaPiena, riga);
+    return;
   }
-  if (!c.isEmpty() && !c.endsWith('\n') && !c.endsWith('\r')) c.append("\r\n");
-  c.append('[' + valorePulito(v.sezione) + "]\r\n" + riga);
-  return c;
+  righe.inserisci(righe.size() - 1, '[' + valorePulito(v.sezione) + ']');
+  righe.inserisci(righe.size() - 1, riga);
 }
 
 void messaggioFileMancante(const QString& file) {
@@ -137,18 +190,40 @@ bool scriviTutte(const QString& file, const QList<VoceIni>& voci, QString& error
 
 }  // namespace
 
+QHash<QString, QString> pfuncLeggiSezione(const QByteArray& contenuto, const QString& sezione) {
+  QHash<QString, QString> valori;
+  Righe righe(contenuto);
+  bool dentro = false;
+  for (qsizetype i = 0; i < righe.size(); ++i) {
+    if (!dentro && !righe.sezionePossibile(i)) continue;
+    const QString& t = righe.testo(i);
+    if (const auto nome = nomeSezione(t)) {
+      if (dentro) break;  // conta la prima sezione con quel nome
+      dentro = stessoNome(*nome, sezione);
+      continue;
+    }
+    const auto k = chiaveRiga(t);
+    if (!dentro || !k) continue;
+    const QString chiave = k->toString().toCaseFolded();
+    // vale la prima riga con quel nome, come per la scrittura
+    if (!valori.contains(chiave)) valori.insert(chiave, t.mid(t.indexOf(u'=') + 1).trimmed().left(LUNGHEZZA_BUFFER - 1));
+  }
+  return valori;
+}
+
 std::optional<QString> pfuncCercaValore(const QByteArray& contenuto, const QString& sezione,
                                         const QString& chiave) {
-  const QList<Riga> righe = dividiRighe(contenuto);
-  const Posizione p = trova(contenuto, righe, sezione, chiave);
-  if (p.chiave < 0) return std::nullopt;
-  const QString t = testoRiga(contenuto, righe[p.chiave]);
-  return t.mid(t.indexOf(u'=') + 1).trimmed().left(LUNGHEZZA_BUFFER - 1);
+  const auto valori = pfuncLeggiSezione(contenuto, sezione);
+  const auto v = valori.constFind(chiave.toCaseFolded());
+  if (v == valori.constEnd()) return std::nullopt;
+  return *v;
 }
 
 QByteArray pfuncApplicaScritture(QByteArray contenuto, const QList<VoceIni>& voci) {
-  for (const VoceIni& v : voci) contenuto = applicaUna(std::move(contenuto), v);
-  return contenuto;
+  if (voci.isEmpty()) return contenuto;
+  Righe righe(contenuto);
+  for (const VoceIni& v : voci) applicaUna(righe, v);
+  return righe.unisci();
 }
 
 std::optional<QByteArray> pfuncLeggiFileProfilo(const QString& file, qint64 massimo) {

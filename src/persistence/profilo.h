@@ -6,6 +6,7 @@
 // Ogni byte che una scrittura non cambia resta com'era.
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -19,6 +20,9 @@ struct VoceIni {
 // Lettura da un contenuto gia' in memoria; nullopt se sezione o chiave mancano.
 std::optional<QString> pfuncCercaValore(const QByteArray& contenuto, const QString& sezione,
                                         const QString& chiave);
+// Le chiavi di una sezione in un passaggio solo: nome in forma minuscola
+// (QString::toCaseFolded) -> valore come lo darebbe pfuncCercaValore.
+QHash<QString, QString> pfuncLeggiSezione(const QByteArray& contenuto, const QString& sezione);
 // Applica le scritture al contenuto, nell'ordine dato.
 QByteArray pfuncApplicaScritture(QByteArray contenuto, const QList<VoceIni>& voci);
 
