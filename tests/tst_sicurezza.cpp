@@ -46,9 +46,27 @@ private slots:
       }
       confermato = k;
     }
-    // un processo ucciso puo' lasciare solo il suo file temporaneo, mai il file vero a meta'
-    qInfo("%d aggiornamenti, %d uccisioni, %lld file temporanei rimasti", confermato, uccisioni,
-          static_cast<long long>(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() - 1));
+    // un ucciso puo' lasciare il suo temporaneo: la scrittura seguente lo toglie
+    qInfo("%d aggiornamenti, %d uccisioni", confermato, uccisioni);
+    QVERIFY(pfuncScriviIni(file, "Toob", "k", "0"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Mr.Gorbio.002"});
+  }
+
+  void temporaneiDiUnProcessoMortoSpariscono() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("Mr.Gorbio.002");
+    scriviFile(file, "[Toob]\r\nk=1\r\n");
+    QProcess morto;
+    morto.start("true");
+    QVERIFY(morto.waitForStarted());
+    const QString orfano = file + ".nuovo-" + QString::number(morto.processId());
+    QVERIFY(morto.waitForFinished());
+    const QString vivo = file + ".nuovo-" + QString::number(QCoreApplication::applicationPid()) + "-abc123";
+    scriviFile(orfano, "mezzo");
+    scriviFile(vivo, "in corso");
+    QVERIFY(pfuncScriviIni(file, "Toob", "k", "2"));
+    QVERIFY(!QFile::exists(orfano));
+    QVERIFY(QFile::exists(vivo));  // di un processo vivo: non si tocca
   }
 };
 

@@ -1,7 +1,9 @@
 #include "persistence/scritturaatomica.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -26,6 +28,30 @@ bool scriviTutto(int fd, const QByteArray& dati) {
   return true;
 }
 
+// Il temporaneo si chiama <file>.nuovo-<pid>: chi lo trova sa di chi e'.
+constexpr char NUOVO[] = ".nuovo-";
+
+// Un processo ucciso fra il collegamento e la rinomina lascia il suo
+// temporaneo: lo toglie la scrittura seguente, se quel processo non c'e' piu'.
+void togliTemporaneiOrfani(const QString& destinazione) {
+  const QFileInfo info(destinazione);
+  const QString prefisso = info.fileName() + QLatin1String(NUOVO);
+  QDir cartella = info.absoluteDir();
+  for (const QString& nome : cartella.entryList({prefisso + u'*'}, QDir::Files | QDir::Hidden | QDir::System)) {
+    bool numero = false;
+    const pid_t pid = nome.mid(prefisso.size()).section(u'-', 0, 0).toInt(&numero);
+    if (numero && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH) cartella.remove(nome);
+  }
+}
+
+// Dopo la rinomina anche la cartella va su disco, o un crash puo' riportare il vecchio nome.
+void sincronizzaCartella(const QByteArray& cartella) {
+  const int fd = ::open(cartella.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& errore) {
@@ -45,13 +71,15 @@ bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& 
     return false;
   }
   const mode_t permessi = esisteva ? (vecchio.st_mode & 07777) : 0644;
+  togliTemporaneiOrfani(destinazione);
+  const QByteArray prefisso = finale + NUOVO + QByteArray::number(::getpid());
 
   // un file senza nome finche' non e' completo: se il processo muore non resta nulla
   QByteArray temporaneo;
   int fd = ::open(cartella.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
   const bool anonimo = fd >= 0;
   if (!anonimo) {
-    temporaneo = finale + ".XXXXXX";
+    temporaneo = prefisso + "-XXXXXX";
     fd = ::mkstemp(temporaneo.data());
     if (fd < 0) {
       errore = descrizione(errno);
@@ -61,7 +89,7 @@ bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& 
   bool ok = scriviTutto(fd, dati) && ::fchmod(fd, permessi) == 0 && ::fsync(fd) == 0;
   int codice = ok ? 0 : errno;
   if (ok && anonimo) {
-    temporaneo = finale + ".nuovo-" + QByteArray::number(::getpid());
+    temporaneo = prefisso;
     ::unlink(temporaneo.constData());
     const QByteArray proc = "/proc/self/fd/" + QByteArray::number(fd);
     if (::linkat(AT_FDCWD, proc.constData(), AT_FDCWD, temporaneo.constData(), AT_SYMLINK_FOLLOW) != 0) {
@@ -78,6 +106,7 @@ bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& 
     ok = false;
     codice = errno;
   }
+  if (ok) sincronizzaCartella(cartella);
   if (!ok) {
     if (!temporaneo.isEmpty()) ::unlink(temporaneo.constData());
     errore = descrizione(codice ? codice : EIO);
