@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QApplication>
+#include <QStyle>
 #include <QStyleFactory>
 #include <cmath>
 #include <exception>
@@ -46,6 +47,19 @@ void controllaSchedaAudio() {
   }
 }
 
+// Finestra nativa, stile e un primo disegno fuori schermo (cache dei glifi e delle immagini);
+// anche le icone dei messaggi, la cui prima ricerca nel tema e' lenta.
+void preparaFinestra(QWidget* finestra) {
+  finestra->ensurePolished();
+  finestra->winId();
+  finestra->grab();
+  QStyle* stile = QApplication::style();
+  for (auto icona : {QStyle::SP_MessageBoxInformation, QStyle::SP_MessageBoxWarning, QStyle::SP_MessageBoxQuestion,
+                     QStyle::SP_MessageBoxCritical}) {
+    stile->standardIcon(icona).pixmap(stile->pixelMetric(QStyle::PM_MessageBoxIconSize));
+  }
+}
+
 void passiMain(const QString& cartella) {
   psubImpostaIdentita();
   psubImpostaPercorsi(cartella);
@@ -62,12 +76,17 @@ void passiMain(const QString& cartella) {
   auto* avvio = new frmAvvio;
   avvio->show();
   psubAttendi(0.05F);
+  // l'attesa di 1.2 s finisce a una scadenza: dentro si prepara tutto, poi show() deve solo mappare
+  const qint64 scadenza = piattaforma().adessoMs() + 1200;
   psubSuona(gstrFileMusica, false, ORIGINE_DISCO, 0);
   // la finestra del gioco nasce qui, nascosta, prima della lista parole
   auto* gioco = new frmGioco;
   gioco->tmrWaveMp3.setInterval(22000);
-  psubAttendi(1.2F);
-  psubCaricaParole();
+  preparaFinestra(gioco);
+  // una lista illeggibile o corrotta si segnala solo alla scadenza, come prima
+  const bool paroleLette = pfuncLeggiParole();
+  piattaforma().attendi(static_cast<int>(scadenza - piattaforma().adessoMs()));
+  if (!paroleLette) psubCaricaParole();
   avvio->close();
   avvio->deleteLater();
   gioco->show();

@@ -10,6 +10,7 @@
 
 #include "app/controlli.h"
 #include "app/timer.h"
+#include "extras/titolicoda.h"
 
 class QAction;
 class QFrame;
@@ -120,8 +121,8 @@ public:
   QLabel* lblLettere_da_scoprire = nullptr;
   QLabel* lblTempo = nullptr;
   MatriceControlli<QFrame, 0, 5> LineSep;
-  QWidget* picContenitoreCrediti = nullptr;
-  MatriceControlli<QLabel, 1, 10> lblCrediti;
+  TitoliCoda* picContenitoreCrediti = nullptr;
+  MatriceControlli<RigaCrediti, 1, 10> lblCrediti;
 
   MatriceControlli<QMenu, 1, 4> mnuMain;
   QAction* mnuFileNuovogioco = nullptr;

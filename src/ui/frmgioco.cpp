@@ -223,14 +223,8 @@ void frmGioco::costruisciControlli() {
   LineSep(4) = nuovaLinea(area, QRect(tw(2415), tw(6400), 1, tw(800)), grigio);
   LineSep(5) = nuovaLinea(area, QRect(tw(2415) + 1, tw(6400), 1, tw(800)), Qt::white);
 
-  picContenitoreCrediti = new QWidget(area);
-  picContenitoreCrediti->setObjectName(QStringLiteral("picContenitoreCrediti"));
-  picContenitoreCrediti->setAutoFillBackground(true);
-  QPalette nero = picContenitoreCrediti->palette();
-  nero.setColor(QPalette::Window, Qt::black);
-  picContenitoreCrediti->setPalette(nero);
-  lblCrediti(1) = nuovaEtichetta(picContenitoreCrediti, "lblCrediti_1", QString(), twRect(0, 0, 4770, 255),
-                                 pfuncFonte(8.25), Qt::AlignHCenter | Qt::AlignTop);
+  picContenitoreCrediti = new TitoliCoda(area);
+  for (int i = 1; i <= TitoliCoda::RIGHE; ++i) lblCrediti(i) = picContenitoreCrediti->riga(i);
 }
 
 void frmGioco::costruisciMenu() {

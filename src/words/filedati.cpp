@@ -51,15 +51,32 @@ int pfuncControllaParole() {
   return 0;
 }
 
-void psubCaricaParole() {
-  QFile f(gstrFileParole);
-  if (!f.open(QIODevice::ReadOnly)) {
-    psubErroreFatale(QStringLiteral("Si è verificato un errore imprevisto nella routine Main:") + CRLF + CRLF +
-                     QStringLiteral("(") + f.errorString() + QStringLiteral(")") + CRLF + CRLF + CONSIGLIA);
-  }
+namespace {
+
+// Riempie colParole dal file; falso se il file non si apre.
+bool leggiParole(QFile& f) {
+  if (!f.open(QIODevice::ReadOnly)) return false;
   // un file enorme non puo' essere una lista di 4100 parole: basta leggerne l'inizio
   psubRiempiParole(colParole, f.read(NUMERO_PAROLE * 16));
   if (!f.atEnd()) colParole.Add(QString());
+  return true;
+}
+
+}  // namespace
+
+bool pfuncLeggiParole() {
+  QFile f(gstrFileParole);
+  if (leggiParole(f) && pfuncControllaParole() == 0) return true;
+  colParole.Clear();
+  return false;
+}
+
+void psubCaricaParole() {
+  QFile f(gstrFileParole);
+  if (!leggiParole(f)) {
+    psubErroreFatale(QStringLiteral("Si è verificato un errore imprevisto nella routine Main:") + CRLF + CRLF +
+                     QStringLiteral("(") + f.errorString() + QStringLiteral(")") + CRLF + CRLF + CONSIGLIA);
+  }
   if (pfuncControllaParole() != 0) {
     psubFermaSuono();
     const QString testo = QStringLiteral("Il file:") + CRLF + CRLF + gstrFileParole + CRLF + CRLF +

@@ -13,6 +13,8 @@ int pfuncStatoFile(const QString& percorso);
 void psubControllaFileDati();
 // Carica e controlla la lista parole; se e' corrotta: messaggio e fine.
 void psubCaricaParole();
+// Come psubCaricaParole, ma senza segnalare nulla: falso (e lista vuota) se non va.
+bool pfuncLeggiParole();
 // 0 se la lista e' buona, -1 se corrotta.
 int pfuncControllaParole();
 // Divide il contenuto del file in righe maiuscole (CR LF o LF).
