@@ -74,10 +74,11 @@ void passiMain(const QString& cartella) {
   psubControllaFileDati();
 
   auto* avvio = new frmAvvio;
+  // le attese di 0.05 e 1.2 s contano da quando la finestra d'avvio si mostra e la seconda
+  // finisce a una scadenza: dentro si prepara tutto, poi show() deve solo mappare
+  const qint64 scadenza = piattaforma().adessoMs() + 1250;
   avvio->show();
   psubAttendi(0.05F);
-  // l'attesa di 1.2 s finisce a una scadenza: dentro si prepara tutto, poi show() deve solo mappare
-  const qint64 scadenza = piattaforma().adessoMs() + 1200;
   psubSuona(gstrFileMusica, false, ORIGINE_DISCO, 0);
   // la finestra del gioco nasce qui, nascosta, prima della lista parole
   auto* gioco = new frmGioco;
