@@ -121,23 +121,32 @@ struct Posizione {
   qsizetype chiave = -1;       // riga della chiave
 };
 
-Posizione trova(Righe& righe, const QString& sezione, const QString& chiave) {
-  Posizione p;
-  bool dentro = false;
+// Percorre la prima sezione con quel nome: "riga" riceve ogni riga non vuota
+// dentro la sezione. Torna l'indice della riga d'intestazione, -1 se manca.
+template <typename F>
+qsizetype perLaSezione(Righe& righe, const QString& sezione, F&& riga) {
+  qsizetype intestazione = -1;
   for (qsizetype i = 0; i < righe.size(); ++i) {
-    if (!dentro && !righe.sezionePossibile(i)) continue;
+    if (intestazione < 0 && !righe.sezionePossibile(i)) continue;
     const QString& t = righe.testo(i);
     if (const auto nome = nomeSezione(t)) {
-      if (dentro) break;  // conta la prima sezione con quel nome
-      dentro = stessoNome(*nome, sezione);
-      if (dentro) p.sezione = p.ultimaPiena = i;
+      if (intestazione >= 0) break;  // conta la prima sezione con quel nome
+      if (stessoNome(*nome, sezione)) intestazione = i;
       continue;
     }
-    if (!dentro || t.isEmpty()) continue;
+    if (intestazione >= 0 && !t.isEmpty()) riga(i, t);
+  }
+  return intestazione;
+}
+
+Posizione trova(Righe& righe, const QString& sezione, const QString& chiave) {
+  Posizione p;
+  p.sezione = perLaSezione(righe, sezione, [&](qsizetype i, const QString& t) {
     p.ultimaPiena = i;
     const auto k = chiaveRiga(t);
     if (k && p.chiave < 0 && stessoNome(*k, chiave)) p.chiave = i;
-  }
+  });
+  p.ultimaPiena = std::max(p.ultimaPiena, p.sezione);
   return p;
 }
 
@@ -193,21 +202,13 @@ bool scriviTutte(const QString& file, const QList<VoceIni>& voci, QString& error
 QHash<QString, QString> pfuncLeggiSezione(const QByteArray& contenuto, const QString& sezione) {
   QHash<QString, QString> valori;
   Righe righe(contenuto);
-  bool dentro = false;
-  for (qsizetype i = 0; i < righe.size(); ++i) {
-    if (!dentro && !righe.sezionePossibile(i)) continue;
-    const QString& t = righe.testo(i);
-    if (const auto nome = nomeSezione(t)) {
-      if (dentro) break;  // conta la prima sezione con quel nome
-      dentro = stessoNome(*nome, sezione);
-      continue;
-    }
+  perLaSezione(righe, sezione, [&](qsizetype, const QString& t) {
     const auto k = chiaveRiga(t);
-    if (!dentro || !k) continue;
+    if (!k) return;
     const QString chiave = k->toString().toCaseFolded();
     // vale la prima riga con quel nome, come per la scrittura
     if (!valori.contains(chiave)) valori.insert(chiave, t.mid(t.indexOf(u'=') + 1).trimmed().left(LUNGHEZZA_BUFFER - 1));
-  }
+  });
   return valori;
 }
 
