@@ -75,7 +75,7 @@ if ((COMPILA)); then
 fi
 GIOCO="$BUILD/bin/mrgorbio"
 NUDA="$NUDA_BUILD/bin/finestra-nuda"
-[[ -x $GIOCO && -x $NUDA ]] || { echo "eseguibili mancanti: compilare prima" >&2; exit 1; }
+[[ -x $GIOCO && -x $NUDA && -f $BUILD/bin/libgorbio_suono.so ]] || { echo "eseguibili mancanti: compilare prima" >&2; exit 1; }
 for f in "$RADICE"/data/Mr.Gorbio.00{1..5}; do [[ -f $f ]] || { echo "manca $f" >&2; exit 1; }; done
 
 TICK=$(getconf CLK_TCK)
@@ -282,6 +282,7 @@ lancia() {
   cartella=$(mktemp -d "$LAVORO/giro.XXXXXX")
   cp "$eseguibile" "$cartella/"
   if [[ $(basename "$eseguibile") == mrgorbio ]]; then
+    cp "$(dirname "$eseguibile")/libgorbio_suono.so" "$cartella/"
     cp "$RADICE"/data/Mr.Gorbio.00{1..5} "$cartella/"
   fi
   chmod -R u+w "$cartella"

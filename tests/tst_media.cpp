@@ -37,6 +37,25 @@ private slots:
   }
 
   // dalla memoria con il nome in minuscole, senza file temporanei
+  // Senza il modulo del suono (o con un modulo sbagliato) il gioco va avanti muto:
+  // nessuna scheda, suoni e stop senza effetto, un avviso che dice perche'.
+  void moduloSuonoMancante_data() {
+    colonne<QString, QString>("modulo", "motivo");
+    QTest::newRow("file che non c'e'") << QStringLiteral("/nessuna/cartella/libgorbio_suono.so")
+                                       << QStringLiteral("No such file");
+    QTest::newRow("non e' una libreria") << QStringLiteral(GORBIO_SORGENTI "/data/Mr.Gorbio.002")
+                                         << QStringLiteral("invalid ELF header");
+    QTest::newRow("libreria senza il motore") << QStringLiteral("libm.so.6") << QStringLiteral("undefined symbol");
+  }
+  void moduloSuonoMancante() {
+    const auto [modulo, motivo] = dati<QString, QString>("modulo", "motivo");
+    PiattaformaQt qt(modulo);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Suono non disponibile.*") + motivo));
+    QVERIFY(!qt.dispositivoAudio());
+    qt.suonaRisorsa(QStringLiteral(":/wave/ID_22.wav"), true);
+    qt.fermaSuono();
+  }
+
   void immagineDallaMemoria() {
     const int temporaneiPrima = QDir::temp().entryList(QDir::Files).size();
     QCOMPARE(pobjCaricaImmagini().LoadResPicture("id_11", "jpg").size(), QSize(315, 229));

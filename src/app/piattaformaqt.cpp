@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QAudioDevice>
 #include <QCryptographicHash>
 #include <QCursor>
 #include <QDesktopServices>
@@ -12,10 +11,8 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMediaDevices>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <chrono>
@@ -79,9 +76,9 @@ QString sceltaDialogo(QFileDialog& dlg) {
 
 }  // namespace
 
-PiattaformaQt::PiattaformaQt() { orologio(); }
+PiattaformaQt::PiattaformaQt(const QString& moduloSuono) : mSuono(moduloSuono) { orologio(); }
 
-PiattaformaQt::~PiattaformaQt() { qDeleteAll(mEffetti); }
+PiattaformaQt::~PiattaformaQt() = default;
 
 Risposta PiattaformaQt::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
   QMessageBox box(iconaQt(icona), titolo, testoPerEtichetta(testo),
@@ -124,19 +121,13 @@ QString PiattaformaQt::dialogoSalva(QWidget* padre, const DialogoFile& d) {
 
 void PiattaformaQt::mostraModale(QDialog* finestra) { finestra->exec(); }
 
-bool PiattaformaQt::dispositivoAudio() { return !QMediaDevices::audioOutputs().isEmpty(); }
+bool PiattaformaQt::dispositivoAudio() {
+  MotoreSuono* m = mSuono.motore();
+  return m && m->dispositivoPresente();
+}
 
 void PiattaformaQt::suona(const QUrl& sorgente, bool ripeti) {
-  fermaSuono();
-  // ogni effetto si crea una volta sola e resta pronto per le volte seguenti
-  QSoundEffect*& effetto = mEffetti[sorgente.toString()];
-  if (!effetto) {
-    effetto = new QSoundEffect;
-    effetto->setSource(sorgente);
-  }
-  effetto->setLoopCount(ripeti ? QSoundEffect::Infinite : 1);
-  effetto->play();
-  mInCorso = effetto;
+  if (MotoreSuono* m = mSuono.motore()) m->suona(sorgente, ripeti);
 }
 
 void PiattaformaQt::suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) {
@@ -146,8 +137,7 @@ void PiattaformaQt::suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) {
 void PiattaformaQt::suonaFile(const QString& percorso, bool ripeti) { suona(QUrl::fromLocalFile(percorso), ripeti); }
 
 void PiattaformaQt::fermaSuono() {
-  if (mInCorso) mInCorso->stop();
-  mInCorso = nullptr;
+  if (MotoreSuono* m = mSuono.motore()) m->ferma();
 }
 
 void PiattaformaQt::beep() { QApplication::beep(); }

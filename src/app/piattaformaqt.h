@@ -1,19 +1,18 @@
 #pragma once
-// La piattaforma reale: Qt Widgets, Qt Multimedia, servizi del desktop.
+// La piattaforma reale: Qt Widgets, il modulo del suono, servizi del desktop.
 
-#include <QHash>
 #include <QLockFile>
 #include <QUrl>
 #include <memory>
 #include <random>
 
 #include "app/piattaforma.h"
-
-class QSoundEffect;
+#include "audio/caricasuono.h"
 
 class PiattaformaQt : public Piattaforma {
 public:
-  PiattaformaQt();
+  // il modulo del suono comincia a caricarsi qui
+  explicit PiattaformaQt(const QString& moduloSuono = pfuncPercorsoModuloSuono());
   ~PiattaformaQt() override;
 
   Risposta msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) override;
@@ -46,8 +45,7 @@ public:
 private:
   void suona(const QUrl& sorgente, bool ripeti);
 
-  QHash<QString, QSoundEffect*> mEffetti;
-  QSoundEffect* mInCorso = nullptr;
+  CaricatoreSuono mSuono;
   std::unique_ptr<QLockFile> mBlocco;
   std::mt19937 mGeneratore;
 };

@@ -22,9 +22,9 @@ errore() {
   exit 1
 }
 
-# $1: la cartella con mrgorbio
+# $1: la cartella con mrgorbio e il modulo del suono
 prepara_gioco() {
-  cp "$1/mrgorbio" "$LAVORO/"
+  cp "$1/mrgorbio" "$1/libgorbio_suono.so" "$LAVORO/"
   cp "$(dirname "${BASH_SOURCE[0]}")/../../../data/"Mr.Gorbio.00* "$LAVORO/"
   chmod u+w "$LAVORO"/Mr.Gorbio.00*
 }
