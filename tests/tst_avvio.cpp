@@ -175,6 +175,26 @@ private slots:
     }
   }
 
+  // le cinque figure della finestra d'avvio ci sono, preparate prima in un altro thread o no
+  void figureDAvvio_data() {
+    colonne<bool>("preparate");
+    QTest::newRow("preparate prima") << true;
+    QTest::newRow("lette dalla finestra") << false;
+  }
+  void figureDAvvio() {
+    const auto [preparate] = dati<bool>("preparate");
+    AmbienteTest amb;
+    Cartella c;
+    psubImpostaPercorsi(c.dir.path());
+    if (preparate) psubPreparaImmaginiAvvio();
+    frmAvvio avvio;
+    for (int i = 0; i <= 4; ++i) {
+      const QImage attesa(QStringLiteral(":/img/avvio_%1.png").arg(i));
+      QVERIFY(!attesa.isNull());
+      QCOMPARE(avvio.imgDummy(i)->pixmap().toImage(), attesa.convertToFormat(avvio.imgDummy(i)->pixmap().toImage().format()));
+    }
+  }
+
   void schermataIniziale() {
     AmbienteTest amb;
     frmGioco f;

@@ -61,6 +61,7 @@ void preparaFinestra(QWidget* finestra) {
 }
 
 void passiMain(const QString& cartella) {
+  psubPreparaImmaginiAvvio();
   psubImpostaIdentita();
   psubImpostaPercorsi(cartella);
   if (piattaforma().altraCopiaInEsecuzione()) {

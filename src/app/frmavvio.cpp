@@ -1,10 +1,13 @@
 #include "app/frmavvio.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <array>
 #include <cmath>
+#include <future>
 
 #include "app/modgenerale.h"
 #include "persistence/profilo.h"
@@ -21,15 +24,35 @@ QLabel* etichetta(QWidget* padre, const QString& testo, const QRect& r, const QF
   return l;
 }
 
-QLabel* immagine(QWidget* padre, const QString& nome, const QRect& r) {
+// Le cinque immagini si decodificano in un altro thread mentre l'avvio fa i suoi
+// controlli: la finestra poi le ha pronte (QImage si puo' leggere fuori dal thread grafico).
+using ImmaginiAvvio = std::array<QImage, 5>;
+std::future<ImmaginiAvvio> gImmaginiInArrivo;
+
+ImmaginiAvvio decodificaImmagini() {
+  ImmaginiAvvio r;
+  for (std::size_t i = 0; i < r.size(); ++i) r[i] = QImage(QStringLiteral(":/img/avvio_%1.png").arg(i));
+  return r;
+}
+
+ImmaginiAvvio immaginiAvvio() {
+  if (gImmaginiInArrivo.valid()) return gImmaginiInArrivo.get();
+  return decodificaImmagini();
+}
+
+QLabel* immagine(QWidget* padre, const QImage& figura, const QRect& r) {
   auto* l = new QLabel(padre);
-  l->setPixmap(QPixmap(QStringLiteral(":/img/") + nome));
+  l->setPixmap(QPixmap::fromImage(figura));
   l->setScaledContents(true);
   l->setGeometry(r);
   return l;
 }
 
 }  // namespace
+
+void psubPreparaImmaginiAvvio() {
+  if (!gImmaginiInArrivo.valid()) gImmaginiInArrivo = std::async(std::launch::async, decodificaImmagini);
+}
 
 int pfuncProssimoAvvio(const QString& letto) {
   const double v = pfuncVal(letto.trimmed());
@@ -42,11 +65,12 @@ int pfuncProssimoAvvio(const QString& letto) {
 frmAvvio::frmAvvio() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::SplashScreen) {
   setObjectName(QStringLiteral("frmAvvio"));
   setAttribute(Qt::WA_DeleteOnClose);
-  imgDummy(0) = immagine(this, QStringLiteral("avvio_0.png"), QRect(10, 10, 100, 93));
-  imgDummy(1) = immagine(this, QStringLiteral("avvio_1.png"), QRect(308, 14, 58, 58));
-  imgDummy(2) = immagine(this, QStringLiteral("avvio_2.png"), QRect(-11, 112, 400, 36));
-  imgDummy(3) = immagine(this, QStringLiteral("avvio_3.png"), QRect(29, 156, 320, 16));
-  imgDummy(4) = immagine(this, QStringLiteral("avvio_4.png"), QRect(10, 266, 91, 22));
+  const ImmaginiAvvio figure = immaginiAvvio();
+  imgDummy(0) = immagine(this, figure[0], QRect(10, 10, 100, 93));
+  imgDummy(1) = immagine(this, figure[1], QRect(308, 14, 58, 58));
+  imgDummy(2) = immagine(this, figure[2], QRect(-11, 112, 400, 36));
+  imgDummy(3) = immagine(this, figure[3], QRect(29, 156, 320, 16));
+  imgDummy(4) = immagine(this, figure[4], QRect(10, 266, 91, 22));
   lblDummy(0) = etichetta(this, QStringLiteral("Veltrak "), QRect(120, 18, 180, 34), pfuncFonte(20, true));
   lblDummy(1) = etichetta(this, QStringLiteral("Mr.Gorbio"), QRect(120, 54, 180, 40), pfuncFonte(24, true));
   lblDummy(2) = etichetta(this, QStringLiteral("Progettato per sistemi Windows a 32 bit"), QRect(10, 180, 358, 16),

@@ -25,3 +25,6 @@ protected:
 
 // Il contatore letto dal file come intero a 16 bit, +1 (fermo a 32767).
 int pfuncProssimoAvvio(const QString& letto);
+
+// Comincia a decodificare in un altro thread le immagini della finestra d'avvio.
+void psubPreparaImmaginiAvvio();

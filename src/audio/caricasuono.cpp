@@ -15,8 +15,9 @@ CaricatoreSuono::~CaricatoreSuono() {
 }
 
 CaricatoreSuono::Esito CaricatoreSuono::carica(const QByteArray& percorso) {
-  // RTLD_NOW: anche i simboli si risolvono qui, non al primo suono
-  void* modulo = dlopen(percorso.constData(), RTLD_NOW | RTLD_LOCAL);
+  // RTLD_LAZY: risolvere subito tutti i simboli di Qt Multimedia costa ~5 ms in piu' e il
+  // primo controllo della scheda aspetta questo caricamento; si risolvono solo quelli usati
+  void* modulo = dlopen(percorso.constData(), RTLD_LAZY | RTLD_LOCAL);
   if (!modulo) return {nullptr, QString::fromLocal8Bit(dlerror())};
   return {modulo, {}};
 }
