@@ -137,7 +137,7 @@ void PiattaformaQt::suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) {
 void PiattaformaQt::suonaFile(const QString& percorso, bool ripeti) { suona(QUrl::fromLocalFile(percorso), ripeti); }
 
 void PiattaformaQt::fermaSuono() {
-  if (MotoreSuono* m = mSuono.motoreCreato()) m->ferma();
+  if (MotoreSuono* m = mSuono.motore()) m->ferma();
 }
 
 void PiattaformaQt::beep() { QApplication::beep(); }

@@ -18,9 +18,6 @@ public:
 
   // nullptr se il modulo manca o non si carica (il gioco va avanti muto)
   MotoreSuono* motore();
-  // il motore solo se esiste gia', senza aspettare il caricamento: per fermare un
-  // suono basta, perche' senza motore non suona niente
-  MotoreSuono* motoreCreato() const { return mMotore.get(); }
 
 private:
   struct Esito {
