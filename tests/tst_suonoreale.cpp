@@ -54,8 +54,10 @@ private slots:
 
   void suonoDallaMemoriaEDalDisco() {
     const QString file = cartellaSorgenti() + QStringLiteral("/data/Mr.Gorbio.004");
-    const double memoria = registraMentre([] { psubSuona("id_40", false, ORIGINE_RISORSE, 0); }, 1.5F);
-    const double disco = registraMentre([&] { psubSuona(file, false, ORIGINE_DISCO, 0); }, 1.5F);
+    // 4 s e non la durata del suono: con i sanitizzatori e le prove in parallelo il primo
+    // suono dalla memoria puo' partire con oltre un secondo di ritardo
+    const double memoria = registraMentre([] { psubSuona("id_40", false, ORIGINE_RISORSE, 0); }, 4.0F);
+    const double disco = registraMentre([&] { psubSuona(file, false, ORIGINE_DISCO, 0); }, 4.0F);
     qInfo("RMS: ID_40 dalla memoria %.4f, Mr.Gorbio.004 dal disco %.4f", memoria, disco);
     QVERIFY(memoria > 0.01 && disco > 0.01);
   }
