@@ -9,6 +9,7 @@
 #include "app/avvio.h"
 #include "app/frmavvio.h"
 #include "app/modgenerale.h"
+#include "extras/frminfomrgorbio.h"
 #include "persistence/profilo.h"
 #include "play/frmgioco.h"
 #include "support/aiuti.h"
@@ -130,23 +131,32 @@ private slots:
   }
 
   void senzaSchedaAudio_data() {
-    colonne<QByteArray, bool>("valore", "avviso");
-    QTest::newRow("si") << QByteArray("value=si") << true;
-    QTest::newRow("si con spazi") << QByteArray("value= si ") << true;
-    QTest::newRow("no") << QByteArray("value=no") << false;
-    QTest::newRow("chiave mancante") << QByteArray() << false;
+    // errore: il controllo stesso fallisce (modulo del suono mancante)
+    colonne<QByteArray, bool, bool>("valore", "errore", "avviso");
+    QTest::newRow("si") << QByteArray("value=si") << false << true;
+    QTest::newRow("si con spazi") << QByteArray("value= si ") << false << true;
+    QTest::newRow("no") << QByteArray("value=no") << false << false;
+    QTest::newRow("chiave mancante") << QByteArray() << false << false;
+    QTest::newRow("controllo fallito, si") << QByteArray("value=si") << true << true;
+    QTest::newRow("controllo fallito, no") << QByteArray("value=no") << true << false;
   }
   void senzaSchedaAudio() {
-    const auto [valore, avviso] = dati<QByteArray, bool>("valore", "avviso");
+    const auto [valore, errore, avviso] = dati<QByteArray, bool, bool>("valore", "errore", "avviso");
     AmbienteTest amb;
     Pulizia pulizia;
     amb.finta.audio = false;
+    amb.finta.erroreAudio = errore;
     amb.finta.modaliVisibili = false;
     // tolta la spunta, l'avviso non tornera'
     amb.finta.azioniModali = {[](QDialog* d) { d->findChild<QCheckBox*>("chkRicordamelo")->setChecked(false); }};
     Cartella c("[frmSchedaAudioAssente.chkRicordamelo]\r\n" + valore + "\r\n");
     MainDa(c.dir.path());
     QVERIFY(gblnSchedaAudioAssente);
+    QCOMPARE(amb.finta.messaggi.size(), errore ? 1 : 0);
+    if (errore) {
+      QCOMPARE(amb.finta.messaggi[0].testo, QStringLiteral("Errore inaspettato nella configurazione audio...\r\n"));
+      QCOMPARE(amb.finta.messaggi[0].icona, Icona::Esclamazione);
+    }
     QCOMPARE(amb.finta.eventi.contains(QStringLiteral("finestra:frmSchedaAudioAssente")), avviso);
     QCOMPARE(amb.finta.beeps, avviso ? 1 : 0);
     if (avviso) QVERIFY(c.impostazioni().contains("value=no"));
@@ -193,6 +203,11 @@ private slots:
       QVERIFY(!attesa.isNull());
       QCOMPARE(avvio.imgDummy(i)->pixmap().toImage(), attesa.convertToFormat(avvio.imgDummy(i)->pixmap().toImage().format()));
     }
+    // un solo nome del luogo: la riga della data dice lo stesso nella finestra delle informazioni
+    psubImpostaIdentita();
+    frmInfoMrGorbio info;
+    QCOMPARE(avvio.lblDummy(5)->text() + ' ' + gstrDataProgetto,
+             info.findChild<QLabel*>(QStringLiteral("lblLuogoDataProgetto"))->text());
   }
 
   void schermataIniziale() {

@@ -1,5 +1,6 @@
 // Comandi della finestra: pausa, fine del gioco, uscita, Alt+F4 e chiusura dal window manager.
 #include <QDialog>
+#include <QMenuBar>
 #include <QtTest>
 
 #include "app/modgenerale.h"
@@ -140,15 +141,37 @@ private slots:
     QVERIFY(t.finta.messaggi.isEmpty() && t.finta.suoni.isEmpty());
   }
 
-  void nonPossoOra() {
+  // "Thanx to..." dalla vera barra dei menu: si apre con Alt+T, non passandoci sopra con
+  // le frecce da un menu aperto; con la clessidra risponde "Non posso ora.."
+  void thanxTo_data() {
+    colonne<QString, bool, QStringList>("come", "clessidra", "eventi");
+    QTest::newRow("frecce da File") << "frecce" << false << QStringList();
+    QTest::newRow("Alt+T") << "Alt+T" << false << QStringList{"finestra:frmThanxTo"};
+    QTest::newRow("Alt+T con la clessidra") << "Alt+T" << true << QStringList{"msg:Non posso ora.."};
+  }
+  void thanxTo() {
+    const auto [come, clessidra, eventi] = dati<QString, bool, QStringList>("come", "clessidra", "eventi");
     Tavolo t;
     t.nuovaPartita();
-    t.f->setMousePointer(PUNTATORE_CLESSIDRA);
-    t.f->mnuMain_Click(4);
-    QCOMPARE(t.testi(), QStringList{"Non posso ora.."});
-    QCOMPARE(t.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Center..."));
-    QCOMPARE(t.finta.messaggi[0].icona, Icona::Nessuna);
-    QVERIFY(t.finta.eventi.filter(QStringLiteral("finestra:")).isEmpty());
+    t.f->tmrTempo.setInterval(0);
+    t.f->show();
+    QVERIFY(QTest::qWaitForWindowActive(t.f.get()));
+    if (clessidra) t.f->setMousePointer(PUNTATORE_CLESSIDRA);
+    t.finta.eventi.clear();
+    if (come == u"frecce") {
+      QTest::keyClick(t.f.get(), Qt::Key_F, Qt::AltModifier);
+      for (int i = 0; i < 3; ++i) {
+        QWidget* aperto = QApplication::activePopupWidget();
+        QVERIFY(aperto);
+        QTest::keyClick(aperto, Qt::Key_Right);
+      }
+      QTest::keyClick(t.f->menuBar(), Qt::Key_Escape);
+    } else {
+      QTest::keyClick(t.f.get(), Qt::Key_T, Qt::AltModifier);
+    }
+    QTest::qWait(50);
+    QCOMPARE(t.finta.eventi.filter(QRegularExpression(QStringLiteral("^(finestra|msg):"))), eventi);
+    if (clessidra) QCOMPARE(t.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Center..."));
   }
 };
 

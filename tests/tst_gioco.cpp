@@ -170,44 +170,73 @@ private slots:
     QVERIFY(!t.f->cmdGioco(2)->isEnabled());
   }
 
-  // il tempo scade una volta sola, con 00 : 00 in vista, e la resa segue; la soluzione data dopo non vale
+  // il tempo scade una volta sola, con 00 : 00 in vista, e la resa segue; la soluzione data dopo non vale.
+  // Scaduto durante il suono della lettera che completa la parola: la lettera era in tempo, il round e' vinto
   void tempoScaduto_data() {
-    // altra: risposta alla domanda finale
-    colonne<QString, bool>("quando", "altra");
-    QTest::newRow("da fermo") << "fermo" << true;
-    QTest::newRow("durante il suono di un errore") << "errore" << true;
-    QTest::newRow("con la soluzione aperta") << "soluzione" << true;
-    QTest::newRow("caricato a zero, due scatti") << "zero" << false;
+    // prima: lettere giocate a 3:00; mossa: come si arriva allo scatto finale;
+    // punti: quelli del round vinto, -1 = tempo scaduto (e altra partita alla domanda)
+    colonne<QString, QString, int>("prima", "mossa", "punti");
+    QTest::newRow("da fermo") << "" << "fermo" << -1;
+    QTest::newRow("durante il suono di un errore") << "" << "b" << -1;
+    QTest::newRow("durante una lettera giusta che non completa") << "" << "c" << -1;
+    QTest::newRow("durante il jolly che non completa") << "" << "jolly" << -1;
+    QTest::newRow("durante il rutto") << "" << "rutto" << -1;
+    QTest::newRow("con la soluzione aperta") << "" << "soluzione" << -1;
+    QTest::newRow("caricato a zero, due scatti") << "" << "zero" << -1;
+    // 6 lettere, nessun secondo da contare, A e O provate
+    QTest::newRow("ultima lettera da tastiera") << "cavl" << "o" << 1200 - 200;
+    QTest::newRow("ultima lettera con un clic") << "cavl" << "clic" << 1200 - 200;
+    QTest::newRow("ultima lettera dal jolly") << "cavl" << "jolly" << 1200 - 500 - 200;
   }
   void tempoScaduto() {
-    const auto [quando, altra] = dati<QString, bool>("quando", "altra");
+    const auto [prima, mossa, punti] = dati<QString, QString, int>("prima", "mossa", "punti");
     Tavolo t;
     t.nuovaPartita();
     t.f->tmrRutto.setInterval(0);
+    t.premi(prima);
     t.f->mintMinuti = 0;
-    t.f->mintSecondi = quando == u"zero" ? 0 : 1;
+    t.f->mintSecondi = mossa == u"zero" ? 0 : 1;
+    t.f->tmrTempo.setInterval(1000);  // l'ultimo secondo comincia adesso
     QString tempoAlMessaggio;
     t.finta.allaDomanda = [&](const auto& m) {
       if (m.testo == SCADUTO) tempoAlMessaggio = t.f->lblTempo->text();
     };
+    // a zero: No, e dopo la schermata iniziale il secondo scatto non tocca nulla
+    const bool altra = mossa != u"zero";
     t.finta.risposte = {altra ? Risposta::Si : Risposta::No};
     t.finta.testiInput = {QStringLiteral("CAVOLO")};
     t.finta.allInput = [&] { t.finta.avanza(3000); };
-    if (quando == u"fermo") t.finta.avanza(1000);
-    if (quando == u"errore") t.premi(QStringLiteral("b"));
-    if (quando == u"soluzione") t.f->cmdGioco_Click(1);
-    for (int i = 0; quando == u"zero" && i < 2; ++i) t.f->tmrTempo_Timer();
+    // il jolly prende la prima candidata; il rutto esce
+    t.finta.casuali = {mossa == u"rutto" ? 0.15 : 0.0};
+    // lo scatto finale cade dentro il suono o l'attesa della mossa
+    if (mossa != u"zero" && mossa != u"soluzione") t.finta.avanza(600);
+    if (mossa == u"fermo") t.finta.avanza(1000);
+    if (mossa.size() == 1) t.premi(mossa);
+    if (mossa == u"clic") QTest::mouseClick(t.f->lblInputLettera(13), Qt::LeftButton);
+    if (mossa == u"jolly") t.f->cmdGioco_Click(2);
+    if (mossa == u"rutto") t.f->tmrRutto_Timer();
+    if (mossa == u"soluzione") t.f->cmdGioco_Click(1);
+    for (int i = 0; mossa == u"zero" && i < 2; ++i) t.f->tmrTempo_Timer();
+    QVERIFY(t.finta.inatteso.isEmpty());
+    if (punti >= 0) {
+      QCOMPARE(t.messaggi(SCADUTO), 0);
+      QCOMPARE(t.f->mlngPunteggio, punti);
+      QCOMPARE(t.f->lblRound->text(), QStringLiteral("2"));
+      QCOMPARE(t.f->lblTempo->text(), QStringLiteral("03 : 00"));
+      return;
+    }
     QCOMPARE(t.messaggi(SCADUTO), 1);
     QCOMPARE(tempoAlMessaggio, QStringLiteral("00 : 00"));
     QCOMPARE(t.messaggi(DOMANDA), 1);
     QVERIFY(!t.finta.suoni.contains(QStringLiteral("ID_48")));
     // la nuova partita mostra il suo tempo
     QCOMPARE(t.f->lblTempo->text(), altra ? QStringLiteral("03 : 00") : QStringLiteral("00 : 00"));
-    QVERIFY(t.finta.inatteso.isEmpty());
-    if (quando == u"errore") {
-      QCOMPARE(t.finta.eventi.mid(t.finta.eventi.indexOf("suono:ID_46"), 3),
-               (QStringList{"suono:ID_46", "attesa:1800", "msg:" + SCADUTO}));
-    }
+    QCOMPARE(gblnPartitaInCorso, altra);
+    // il messaggio arriva alla fine della sequenza; la casella della soluzione si chiude prima
+    const QString precedente = t.finta.eventi.value(t.finta.eventi.indexOf("msg:" + SCADUTO) - 1);
+    if (mossa == u"b") QCOMPARE(precedente, QStringLiteral("attesa:1800"));
+    if (mossa == u"rutto") QCOMPARE(precedente, QStringLiteral("attesa:1300"));
+    if (mossa == u"soluzione") QCOMPARE(precedente, QStringLiteral("input chiusa"));
   }
 
   // il rutto: una volta su dieci (esce il 2), mai sotto la clessidra o con una finestra aperta

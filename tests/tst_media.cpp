@@ -1,4 +1,5 @@
 // Suoni, attese e timer: uno alla volta, senza scheda nulla, attese che non girano a vuoto.
+#include <QMessageBox>
 #include <QtTest>
 #include <ctime>
 
@@ -36,9 +37,8 @@ private slots:
     QCOMPARE(amb.finta.fermaSuoni, audio ? 4 : 0);
   }
 
-  // dalla memoria con il nome in minuscole, senza file temporanei
-  // Senza il modulo del suono (o con un modulo sbagliato) il gioco va avanti muto:
-  // nessuna scheda, suoni e stop senza effetto, un avviso che dice perche'.
+  // Senza il modulo del suono (o con un modulo sbagliato) il controllo della scheda
+  // fallisce dicendo perche'; suoni e stop restano senza effetto.
   void moduloSuonoMancante_data() {
     colonne<QString, QString>("modulo", "motivo");
     QTest::newRow("file che non c'e'") << QStringLiteral("/nessuna/cartella/libgorbio_suono.so")
@@ -51,7 +51,7 @@ private slots:
     const auto [modulo, motivo] = dati<QString, QString>("modulo", "motivo");
     PiattaformaQt qt(modulo);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Suono non disponibile.*") + motivo));
-    QVERIFY(!qt.dispositivoAudio());
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, qt.dispositivoAudio());
     qt.suonaRisorsa(QStringLiteral(":/wave/ID_22.wav"), true);
     qt.fermaSuono();
   }
@@ -83,6 +83,35 @@ private slots:
     QVERIFY(orologio.elapsed() >= 1000 && orologio.elapsed() < 1500);
     QVERIFY2(usata < 0.05, "l'attesa consuma processore");
     impostaPiattaforma(nullptr);
+  }
+
+  // un'attesa finisce alla sua scadenza qualunque cosa giri dentro: un messaggio modale
+  // aperto nel primo giro di eventi e chiuso dopo la scadenza, o un'altra attesa
+  void attesaConQualcosaDentro_data() {
+    colonne<QString, int>("dentro", "fineMs");
+    QTest::newRow("messaggio modale piu' lungo dell'attesa") << "modale" << 300;
+    QTest::newRow("attesa piu' lunga dentro l'attesa") << "attesa" << 300;
+    QTest::newRow("attesa piu' corta dentro l'attesa") << "corta" << 100;
+  }
+  void attesaConQualcosaDentro() {
+    const auto [dentro, fineMs] = dati<QString, int>("dentro", "fineMs");
+    PiattaformaQt qt;
+    QTimer guardia;
+    guardia.callOnTimeout([] { qFatal("attesa mai finita"); });
+    guardia.start(5000);
+    QTimer::singleShot(0, this, [&] {
+      if (dentro == u"modale") {
+        QMessageBox box;
+        QTimer::singleShot(300, &box, &QMessageBox::accept);
+        box.exec();
+      } else {
+        qt.attendi(dentro == u"corta" ? 20 : 300);
+      }
+    });
+    QElapsedTimer orologio;
+    orologio.start();
+    qt.attendi(100);
+    QVERIFY2(orologio.elapsed() >= fineMs && orologio.elapsed() < fineMs + 150, qPrintable(QString::number(orologio.elapsed())));
   }
 
   // Interval 0 o Enabled falso = fermo; un nuovo intervallo fa ripartire il conto

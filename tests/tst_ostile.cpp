@@ -37,14 +37,16 @@ class TestOstile : public QObject {
 
 private slots:
   void scritturaImpossibile_data() {
-    QTest::addColumn<QString>("caso");
-    QTest::newRow("cartella in sola lettura") << "cartella";
-    QTest::newRow("file di un altro in sola lettura") << "file";
-    QTest::newRow("disco pieno") << "pieno";
+    // permessi di cartella e file; scrive: la cartella rifiuta il temporaneo, si scrive sul posto
+    colonne<QString, int, int, bool>("caso", "cartella", "file", "scrive");
+    QTest::newRow("cartella e file in sola lettura") << "utente" << 0555 << 0644 << false;
+    QTest::newRow("cartella in sola lettura, file scrivibile") << "utente" << 0555 << 0666 << true;
+    QTest::newRow("file di un altro in sola lettura") << "utente" << 0777 << 0444 << false;
+    QTest::newRow("disco pieno") << "pieno" << 0777 << 0644 << false;
   }
   void scritturaImpossibile() {
-    QFETCH(QString, caso);
-    const bool comeNessuno = caso != u"pieno";
+    const auto [caso, permessiCartella, permessiFile, scrive] = dati<QString, int, int, bool>("caso", "cartella", "file", "scrive");
+    const bool comeNessuno = caso == u"utente";
     if (comeNessuno && getuid() != 0) QSKIP("serve root per provare come utente normale");
     QTemporaryDir base;
     QString cartella = base.filePath(QStringLiteral("gioco"));
@@ -68,16 +70,21 @@ private slots:
       }
     }
     ::chmod(base.path().toLocal8Bit().constData(), 0755);
-    ::chmod(cartella.toLocal8Bit().constData(), caso == u"cartella" ? 0555 : 0777);
-    ::chmod(file.toLocal8Bit().constData(), caso == u"file" ? 0444 : 0644);
+    ::chmod(cartella.toLocal8Bit().constData(), static_cast<mode_t>(permessiCartella));
+    ::chmod(file.toLocal8Bit().constData(), static_cast<mode_t>(permessiFile));
     const QStringList prima = QDir(cartella).entryList(QDir::Files | QDir::Hidden);
 
     const Esito e = scrivi(file, comeNessuno);
+    QCOMPARE(QDir(cartella).entryList(QDir::Files | QDir::Hidden), prima);
+    if (scrive) {
+      QCOMPARE(e.uscita, QStringLiteral("8\n"));
+      QVERIFY(leggiFile(file).startsWith("[Toob]\r\nk=8\r\n[Nome]\r\n1=G8\r\n2=Anna\r\n"));
+      return;
+    }
     QCOMPARE(e.codice, 1);
     QVERIFY2(e.uscita.contains(QStringLiteral("Impossibile scrivere il file:")), qPrintable(e.uscita));
     QVERIFY(e.uscita.contains(file));
     QCOMPARE(leggiFile(file), IMPOSTAZIONI);
-    QCOMPARE(QDir(cartella).entryList(QDir::Files | QDir::Hidden), prima);
   }
 
   void alPostoDelFile_data() {

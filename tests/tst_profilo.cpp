@@ -18,6 +18,10 @@ private slots:
     QTest::newRow("spazi intorno") << base << "Nome" << "2" << "Bruno";
     QTest::newRow("maiuscole nei nomi") << base << "nOME" << "1" << "Anna";
     QTest::newRow("grado in UTF-8") << base << "Info" << "1" << "7° round";
+    // i file del vecchio programma sono Windows-1252
+    const QByteArray windows = "[Nome]\r\n1=Nicol\xF2 \x80\x9D\r\n[Info]\r\n1=7\xB0 round\r\n";
+    QTest::newRow("grado in Windows-1252") << windows << "Info" << "1" << "7° round";
+    QTest::newRow("accento, euro e byte senza carattere") << windows << "Nome" << "1" << "Nicolò €\u009D";
     QTest::newRow("chiave mancante") << base << "Nome" << "3" << "<manca>";
     QTest::newRow("sezione mancante") << base << "Toob" << "k" << "<manca>";
     QTest::newRow("solo LF") << QByteArray("[A]\nk=v\n") << "A" << "k" << "v";
@@ -60,6 +64,12 @@ private slots:
          "[A]\r\nk=3\r\n[A]\r\nk=2\r\n");
     riga("BOM conservato", "\xEF\xBB\xBF[A]\r\nk=1\r\n", {{"A", "k", "2"}}, "\xEF\xBB\xBF[A]\r\nk=2\r\n");
     riga("due scritture, una riga", "[A]\r\n", {{"A", "k", "1"}, {"A", "k", "2"}}, "[A]\r\nk=2\r\n");
+    // ogni file si riscrive nella codifica in cui e' scritto
+    riga("Windows-1252 resta Windows-1252", "[Nome]\r\n1=Nicol\xF2\x9D\r\n[Info]\r\n1=7\xB0 round\r\n",
+         {{"Nome", "2", "Bellò €\u009D"}, {"Info", "2", "3° round ☺"}},
+         "[Nome]\r\n1=Nicol\xF2\x9D\r\n2=Bell\xF2 \x80\x9D\r\n[Info]\r\n1=7\xB0 round\r\n2=3\xB0 round ?\r\n");
+    riga("UTF-8 resta UTF-8", "[Nome]\r\n1=Nicolò\r\n", {{"Nome", "2", "Bellò €"}},
+         "[Nome]\r\n1=Nicolò\r\n2=Bellò €\r\n");
   }
   void scrittura() {
     const auto [prima, voci, dopo] = dati<QByteArray, QList<VoceIni>, QByteArray>("prima", "voci", "dopo");

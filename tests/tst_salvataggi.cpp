@@ -126,13 +126,16 @@ private slots:
     QTest::newRow("cartella inesistente") << "manca/partita.cap" << "" << "";
     // il file temporaneo accanto avrebbe un nome troppo lungo: fallisce anche da root
     QTest::newRow("file esistente, nome al limite") << QString(251, u'p') + ".cap" << "file" << "";
+    // col salvataggio supererebbe quello che il caricamento accetta
+    QTest::newRow("file esistente quasi di 64 KiB") << "grande.cap" << "grande" << "";
   }
   void salvataggio() {
     const auto [nome, prima, scritto] = dati<QString, QString, QString>("nome", "prima", "scritto");
     Gioco g;
     const QString percorso = g.file(nome);
     if (prima == u"cartella") QDir(g.dir.path()).mkdir(nome);
-    if (prima == u"file") scriviFile(percorso, "[Altro]\r\nx=1\r\n");
+    const QByteArray vecchio = "[Altro]\r\nx=" + QByteArray(prima == u"grande" ? 65000 : 1, '1') + "\r\n";
+    if (prima == u"file" || prima == u"grande") scriviFile(percorso, vecchio);
     g.salva(percorso);
     QVERIFY(g.fermaENormale());
     if (!scritto.isEmpty()) {
@@ -141,7 +144,7 @@ private slots:
     }
     QCOMPARE(g.finta.ultimoMessaggio(), "Impossibile salvare la partita nel file:\r\n\r\n" + percorso);
     QCOMPARE(g.finta.messaggi.constLast().icona, Icona::Esclamazione);
-    if (prima == u"file") QCOMPARE(leggiFile(percorso), QByteArray("[Altro]\r\nx=1\r\n"));
+    if (!prima.isEmpty() && prima != u"cartella") QCOMPARE(leggiFile(percorso), vecchio);
   }
 };
 

@@ -133,4 +133,12 @@ QString mfuncRilevaOS() {
   return pfuncNomeSistema(0, 0, 0);
 }
 
-bool pfuncSchedaAudioPresente() { return piattaforma().dispositivoAudio(); }
+bool pfuncSchedaAudioPresente() {
+  try {
+    return piattaforma().dispositivoAudio();
+  } catch (const std::exception&) {
+    piattaforma().msgBox(QStringLiteral("Errore inaspettato nella configurazione audio...") + CRLF, Pulsanti::Ok,
+                         Icona::Esclamazione, TITOLO_INFO);
+    return false;
+  }
+}

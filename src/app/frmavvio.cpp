@@ -10,6 +10,7 @@
 #include <future>
 
 #include "app/modgenerale.h"
+#include "extras/testi.h"
 #include "persistence/profilo.h"
 #include "ui/aspetto.h"
 
@@ -79,7 +80,7 @@ frmAvvio::frmAvvio() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::SplashScre
                           pfuncFonte(8.25), Qt::AlignCenter);
   lblDummy(4) = etichetta(this, QStringLiteral("Disegni e suoni: Studio Gorbio & amici"), QRect(10, 220, 358, 15),
                           pfuncFonte(8.25), Qt::AlignCenter);
-  lblDummy(5) = etichetta(this, QStringLiteral("Borgo Veltrano,"), QRect(10, 249, 99, 13), pfuncFonte(8.25),
+  lblDummy(5) = etichetta(this, TESTO_LUOGO + u',', QRect(10, 249, 99, 13), pfuncFonte(8.25),
                           Qt::AlignRight | Qt::AlignVCenter);
   lblDummy(6) = nullptr;
   lblDataProgetto = etichetta(this, QString(), twRect(1665, 3735, 2000, 195), pfuncFonte(8.25));

@@ -43,12 +43,15 @@ public:
   // stringa vuota se annullato, come l'InputBox classico
   virtual QString inputBox(const QString& prompt, const QString& titolo,
                            const QString& predefinito) = 0;
+  // chiude la InputBox aperta, se c'e', come annullata
+  virtual void chiudiInputBox() = 0;
   virtual QString dialogoApri(QWidget* padre, const DialogoFile& d) = 0;
   virtual QString dialogoSalva(QWidget* padre, const DialogoFile& d) = 0;
   // mostra una finestra modale e ritorna quando si chiude
   virtual void mostraModale(QDialog* finestra) = 0;
 
-  // suoni: uno alla volta, ogni nuovo suono ferma il precedente
+  // suoni: uno alla volta, ogni nuovo suono ferma il precedente.
+  // dispositivoAudio lancia std::runtime_error se non si puo' nemmeno controllare
   virtual bool dispositivoAudio() = 0;
   virtual void suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) = 0;
   virtual void suonaFile(const QString& percorso, bool ripeti) = 0;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -14,7 +15,10 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QPointer>
 #include <QUrl>
+#include <stdexcept>
+#include <utility>
 #include <chrono>
 #include <cstdlib>
 
@@ -100,7 +104,14 @@ QString PiattaformaQt::inputBox(const QString& prompt, const QString& titolo, co
   dlg.setTextValue(predefinito);
   dlg.setOkButtonText(QStringLiteral("OK"));
   dlg.setCancelButtonText(QStringLiteral("Annulla"));
-  return dlg.exec() == QDialog::Accepted ? dlg.textValue() : QString();
+  const QPointer<QInputDialog> precedente = std::exchange(mInput, &dlg);
+  const bool accettata = dlg.exec() == QDialog::Accepted;
+  mInput = precedente;
+  return accettata ? dlg.textValue() : QString();
+}
+
+void PiattaformaQt::chiudiInputBox() {
+  if (mInput) mInput->reject();
 }
 
 QString PiattaformaQt::dialogoApri(QWidget* padre, const DialogoFile& d) {
@@ -123,7 +134,9 @@ void PiattaformaQt::mostraModale(QDialog* finestra) { finestra->exec(); }
 
 bool PiattaformaQt::dispositivoAudio() {
   MotoreSuono* m = mSuono.motore();
-  return m && m->dispositivoPresente();
+  // senza il modulo il controllo della scheda non si puo' fare: e' un errore, non "nessuna scheda"
+  if (!m) throw std::runtime_error(mSuono.errore().toStdString());
+  return m->dispositivoPresente();
 }
 
 void PiattaformaQt::suona(const QUrl& sorgente, bool ripeti) {
@@ -146,11 +159,20 @@ qint64 PiattaformaQt::adessoMs() { return orologio().elapsed(); }
 
 void PiattaformaQt::attendi(int ms) {
   if (ms <= 0) return;
-  // il ciclo dorme fino al prossimo evento o alla scadenza: niente giri a vuoto
+  // il ciclo dorme fino al prossimo evento o alla scadenza: niente giri a vuoto.
+  // Conta la scadenza, non il quit(): un quit() arrivato dentro il primo giro di
+  // eventi (per esempio mentre un messaggio modale e' aperto) exec() lo perderebbe.
+  const QDeadlineTimer scadenza(ms, Qt::PreciseTimer);
   QEventLoop ciclo;
-  QTimer::singleShot(ms, Qt::PreciseTimer, &ciclo, &QEventLoop::quit);
+  QTimer sveglia;
+  sveglia.setSingleShot(true);
+  sveglia.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&sveglia, &QTimer::timeout, &ciclo, &QEventLoop::quit);
   ciclo.processEvents();
-  ciclo.exec();
+  while (!scadenza.hasExpired()) {
+    sveglia.start(static_cast<int>((scadenza.remainingTimeNSecs() + 999'999) / 1'000'000));
+    ciclo.exec();
+  }
 }
 
 void PiattaformaQt::elaboraEventi() { QCoreApplication::processEvents(); }

@@ -1,7 +1,9 @@
 #pragma once
 // La piattaforma reale: Qt Widgets, il modulo del suono, servizi del desktop.
 
+#include <QInputDialog>
 #include <QLockFile>
+#include <QPointer>
 #include <QUrl>
 #include <memory>
 #include <random>
@@ -22,6 +24,7 @@ public:
   void mostraModale(QDialog* finestra) override;
 
   bool dispositivoAudio() override;
+  void chiudiInputBox() override;
   void suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) override;
   void suonaFile(const QString& percorso, bool ripeti) override;
   void fermaSuono() override;
@@ -48,4 +51,5 @@ private:
   CaricatoreSuono mSuono;
   std::unique_ptr<QLockFile> mBlocco;
   std::mt19937 mGeneratore;
+  QPointer<QInputDialog> mInput;  // la InputBox aperta, per chiuderla
 };

@@ -26,15 +26,15 @@ MotoreSuono* CaricatoreSuono::motore() {
   if (mChiesto) return mMotore.get();
   mChiesto = true;
   const Esito esito = mCaricamento.get();
-  QString errore = esito.errore;
+  mErrore = esito.errore;
   if (esito.modulo) {
     if (auto crea = reinterpret_cast<CreaMotoreSuono>(dlsym(esito.modulo, SIMBOLO_CREA_MOTORE))) {
       mMotore.reset(crea());
     } else {
-      errore = QString::fromLocal8Bit(dlerror());
+      mErrore = QString::fromLocal8Bit(dlerror());
     }
   }
-  if (!mMotore) qWarning("Suono non disponibile, si gioca senza: %s", qPrintable(errore));
+  if (!mMotore) qWarning("Suono non disponibile, si gioca senza: %s", qPrintable(mErrore));
   return mMotore.get();
 }
 

@@ -18,6 +18,8 @@ public:
 
   // nullptr se il modulo manca o non si carica (il gioco va avanti muto)
   MotoreSuono* motore();
+  // perche' il motore manca (vuoto se c'e')
+  const QString& errore() const { return mErrore; }
 
 private:
   struct Esito {
@@ -28,6 +30,7 @@ private:
 
   std::future<Esito> mCaricamento;
   std::unique_ptr<MotoreSuono> mMotore;
+  QString mErrore;
   bool mChiesto = false;
 };
 

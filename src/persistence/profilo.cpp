@@ -2,7 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <iterator>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "app/modgenerale.h"
@@ -14,12 +17,51 @@ namespace {
 
 constexpr int LUNGHEZZA_BUFFER = 255;
 
+// Da 0x80 a 0x9F Windows-1252 non e' Latin-1; i cinque byte senza carattere
+// restano il controllo C1 con lo stesso numero, cosi' tornano uguali alla scrittura.
+constexpr char16_t WINDOWS_1252[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString daWindows1252(const char* byte, qsizetype n) {
+  QString t(n, Qt::Uninitialized);
+  for (qsizetype i = 0; i < n; ++i) {
+    const auto b = static_cast<unsigned char>(byte[i]);
+    t[i] = QChar(b >= 0x80 && b < 0xA0 ? WINDOWS_1252[b - 0x80] : char16_t{b});
+  }
+  return t;
+}
+
+QByteArray aWindows1252(const QString& t) {
+  QByteArray b;
+  b.reserve(t.size());
+  for (const QChar c : t) {
+    const char16_t u = c.unicode();
+    const auto nella = std::find(std::begin(WINDOWS_1252), std::end(WINDOWS_1252), u);
+    if (nella != std::end(WINDOWS_1252)) {
+      b.append(static_cast<char>(0x80 + (nella - std::begin(WINDOWS_1252))));
+    } else {
+      b.append(u < 0x100 && (u < 0x80 || u >= 0xA0) ? static_cast<char>(u) : '?');
+    }
+  }
+  return b;
+}
+
+bool utf8Valido(const QByteArray& c) {
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  [[maybe_unused]] const QString t = utf8(c);
+  return !utf8.hasError();
+}
+
 // Il file diviso in righe. Ogni riga tiene i suoi byte con il fine riga; il
 // testo (senza spazi ai bordi) si converte solo quando serve e una volta
 // sola: una partita salvata sono una quarantina di scritture sullo stesso file.
 class Righe {
 public:
-  explicit Righe(const QByteArray& c) {
+  // I file scritti dal gioco sono UTF-8; quelli del vecchio programma Windows-1252:
+  // si legge e si riscrive ogni file nella codifica in cui e' scritto.
+  explicit Righe(const QByteArray& c) : mWindows1252(!utf8Valido(c)) {
     qsizetype i = 0;
     const qsizetype n = c.size();
     // le posizioni dei prossimi CR e LF si cercano di nuovo solo quando sono superate
@@ -43,7 +85,9 @@ public:
   const QString& testo(qsizetype i) {
     Riga& r = mRighe[i];
     if (!r.convertita) {
-      r.testo = QString::fromUtf8(r.byte.constData() + r.bom, r.fineTesto - r.bom).trimmed();
+      const char* inizio = r.byte.constData() + r.bom;
+      const qsizetype n = r.fineTesto - r.bom;
+      r.testo = (mWindows1252 ? daWindows1252(inizio, n) : QString::fromUtf8(inizio, n)).trimmed();
       r.convertita = true;
     }
     return r.testo;
@@ -75,6 +119,13 @@ public:
     mRighe.insert(dopo + 1, {testo + "\r\n", testo.size(), 0, {}, false});
   }
 
+  // Un valore nella codifica del file; a capo e NUL non possono spezzarne la struttura.
+  QByteArray codifica(const QString& v) const {
+    QString s = v;
+    s.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ');
+    return mWindows1252 ? aWindows1252(s) : s.toUtf8();
+  }
+
   QByteArray unisci() const {
     QByteArray c;
     for (const Riga& r : mRighe) c += r.byte;
@@ -97,6 +148,7 @@ private:
   }
 
   QList<Riga> mRighe;
+  bool mWindows1252;
 };
 
 std::optional<QStringView> nomeSezione(QStringView riga) {
@@ -150,26 +202,19 @@ Posizione trova(Righe& righe, const QString& sezione, const QString& chiave) {
   return p;
 }
 
-// Il valore non puo' spezzare la struttura del file.
-QByteArray valorePulito(const QString& v) {
-  QString s = v;
-  s.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ');
-  return s.toUtf8();
-}
-
 void applicaUna(Righe& righe, const VoceIni& v) {
   const Posizione p = trova(righe, v.sezione, v.chiave);
-  const QByteArray valore = valorePulito(v.valore);
+  const QByteArray valore = righe.codifica(v.valore);
   if (p.chiave >= 0) {
     righe.sostituisciValore(p.chiave, valore);
     return;
   }
-  const QByteArray riga = valorePulito(v.chiave) + '=' + valore;
+  const QByteArray riga = righe.codifica(v.chiave) + '=' + valore;
   if (p.sezione >= 0) {
     righe.inserisci(p.ultimaPiena, riga);
     return;
   }
-  righe.inserisci(righe.size() - 1, '[' + valorePulito(v.sezione) + ']');
+  righe.inserisci(righe.size() - 1, '[' + righe.codifica(v.sezione) + ']');
   righe.inserisci(righe.size() - 1, riga);
 }
 
@@ -184,7 +229,7 @@ void rendiScrivibile(const QString& file) {
 }
 
 // Legge, applica e sostituisce il file in un colpo solo; il vecchio resta intatto se qualcosa fallisce.
-bool scriviTutte(const QString& file, const QList<VoceIni>& voci, QString& errore) {
+bool scriviTutte(const QString& file, const QList<VoceIni>& voci, qint64 massimo, QString& errore) {
   QByteArray contenuto;
   if (QFileInfo::exists(file)) {
     QFile f(file);
@@ -194,7 +239,12 @@ bool scriviTutte(const QString& file, const QList<VoceIni>& voci, QString& error
     }
     contenuto = f.readAll();
   }
-  return pfuncSostituisciFile(file, pfuncApplicaScritture(std::move(contenuto), voci), errore);
+  const QByteArray nuovo = pfuncApplicaScritture(std::move(contenuto), voci);
+  if (massimo > 0 && nuovo.size() > massimo) {
+    errore = QString::fromLocal8Bit(std::strerror(EFBIG));
+    return false;
+  }
+  return pfuncSostituisciFile(file, nuovo, errore);
 }
 
 }  // namespace
@@ -246,14 +296,14 @@ bool pfuncScriviIni(const QString& file, const QString& sezione, const QString& 
   return pfuncScriviIniTutte(file, {{sezione, chiave, valore}});
 }
 
-bool pfuncScriviIniTutte(const QString& file, const QList<VoceIni>& voci) {
+bool pfuncScriviIniTutte(const QString& file, const QList<VoceIni>& voci, qint64 massimo) {
   const bool impostazioni = file == gstrFileIni;
   if (impostazioni) {
     if (pfuncStatoFile(file) != 1) messaggioFileMancante(file);
     rendiScrivibile(file);
   }
   QString errore;
-  if (scriviTutte(file, voci, errore)) return true;
+  if (scriviTutte(file, voci, massimo, errore)) return true;
   // la classifica o il contatore non si perdono in silenzio: il giocatore lo sa
   if (impostazioni) {
     piattaforma().msgBox(QStringLiteral("Impossibile scrivere il file:") + CRLF + CRLF + file + CRLF + CRLF +

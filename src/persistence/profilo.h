@@ -33,7 +33,8 @@ QString pfuncLeggiIni(const QString& file, const QString& sezione, const QString
 bool pfuncScriviIni(const QString& file, const QString& sezione, const QString& chiave,
                     const QString& valore);
 // Piu' scritture in un solo rimpiazzo atomico del file: tutte o nessuna.
-bool pfuncScriviIniTutte(const QString& file, const QList<VoceIni>& voci);
+// Con "massimo" > 0 un file che diventerebbe piu' grande non si scrive.
+bool pfuncScriviIniTutte(const QString& file, const QList<VoceIni>& voci, qint64 massimo = 0);
 
 // Il contenuto di un file per letture ripetute, senza uscite fatali:
 // nullopt se il file non si legge o supera la dimensione massima.

@@ -52,6 +52,25 @@ void sincronizzaCartella(const QByteArray& cartella) {
   ::close(fd);
 }
 
+// Cartella che rifiuta il temporaneo ma file scrivibile: si riscrive sul posto.
+// Lo spazio si prende prima di toccare un byte, cosi' un disco pieno lascia il file com'era.
+bool scriviSulPosto(const QByteArray& finale, const QByteArray& dati, QString& errore) {
+  const int fd = ::open(finale.constData(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) {
+    errore = descrizione(errno);
+    return false;
+  }
+  int codice = dati.isEmpty() ? 0 : ::posix_fallocate(fd, 0, dati.size());
+  bool ok = codice == 0 && scriviTutto(fd, dati) && ::ftruncate(fd, dati.size()) == 0 && ::fsync(fd) == 0;
+  if (!ok && codice == 0) codice = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    codice = errno;
+  }
+  if (!ok) errore = descrizione(codice ? codice : EIO);
+  return ok;
+}
+
 }  // namespace
 
 bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& errore) {
@@ -81,6 +100,7 @@ bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& 
   if (!anonimo) {
     temporaneo = prefisso + "-XXXXXX";
     fd = ::mkstemp(temporaneo.data());
+    if (fd < 0 && esisteva && (errno == EACCES || errno == EPERM)) return scriviSulPosto(finale, dati, errore);
     if (fd < 0) {
       errore = descrizione(errno);
       return false;

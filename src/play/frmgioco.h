@@ -124,7 +124,8 @@ public:
   TitoliCoda* picContenitoreCrediti = nullptr;
   MatriceControlli<RigaCrediti, 1, 10> lblCrediti;
 
-  MatriceControlli<QMenu, 1, 4> mnuMain;
+  // le quattro voci della barra; le prime tre aprono un menu
+  MatriceControlli<QAction, 1, 4> mnuMain;
   QAction* mnuFileNuovogioco = nullptr;
   QAction* mnuFilePausa = nullptr;
   QAction* mnuFileTermina = nullptr;

@@ -50,10 +50,14 @@ bool frmGioco::mfuncProvaLettera(const QString& lettera) {
     }
     mblnOccupato = false;
     setMousePointer(PUNTATORE_NORMALE);
-    // un tempo scaduto durante il suono si esegue adesso e chiude il round
-    const quint64 generazione = mlngGenerazione;
-    msubControllaScadenza();
-    if (generazione == mlngGenerazione && pfuncDaScoprire() == 0) msubParolaIndovinata();
+    // la lettera che completa la parola e' arrivata in tempo: il round e' vinto e il
+    // tempo scaduto durante il suono non conta; altrimenti si esegue adesso
+    if (pfuncDaScoprire() == 0) {
+      mblnScadenzaInAttesa = false;
+      msubParolaIndovinata();
+    } else {
+      msubControllaScadenza();
+    }
     return true;
   }
   ++mintErrori;

@@ -104,6 +104,8 @@ void frmGioco::tmrTempo_Timer() {
 
 void frmGioco::msubEseguiTempoScaduto() {
   if (mfrmPausa) mfrmPausa->Scarica();
+  // la casella della soluzione non resta sopra il cappio: la sua risposta non conta piu'
+  piattaforma().chiudiInputBox();
   piattaforma().msgBox(QStringLiteral("Hai esaurito il tempo !") + CRLF + CRLF + QStringLiteral("(ora è tempo del gorbio...)"),
                        Pulsanti::Ok, Icona::Informazione, TITOLO_INFO);
   cmdGioco_Click(3);

@@ -56,8 +56,9 @@ void frmGioco::mnuFileSalva_Click() {
     const int r = static_cast<int>(piattaforma().rnd() * 25 + 1);
     piattaforma().randomize();
     const QList<VoceIni> voci = pfuncVociPartita(statoDellaFinestra(*this), r, [] { return piattaforma().rnd(); });
-    // tutte le chiavi in un solo rimpiazzo: un file precedente resta intatto se la scrittura fallisce
-    if (pfuncScriviIniTutte(percorso, voci)) {
+    // tutte le chiavi in un solo rimpiazzo: un file precedente resta intatto se la scrittura fallisce;
+    // una partita piu' grande di quanto il caricamento accetta non si potrebbe riaprire
+    if (pfuncScriviIniTutte(percorso, voci, DIMENSIONE_MASSIMA_PARTITA)) {
       piattaforma().msgBox(QStringLiteral("La partita viene salvata nel file: ") + CRLF + percorso, Pulsanti::Ok,
                            Icona::Informazione, TITOLO_INFO);
     } else {

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <array>
 
 #include "app/finestre.h"
 #include "app/media.h"
@@ -231,49 +232,55 @@ void frmGioco::costruisciMenu() {
   QMenuBar* barra = menuBar();
   const QStringList titoli = {QStringLiteral("&File"), QStringLiteral("&Classifica"),
                               QStringLiteral("&Informazioni su..."), QStringLiteral("&Thanx to...")};
-  for (int i = 1; i <= 4; ++i) {
-    mnuMain(i) = barra->addMenu(titoli[i - 1]);
-    mnuMain(i)->setObjectName(QStringLiteral("mnuMain_%1").arg(i));
-    connect(mnuMain(i), &QMenu::aboutToShow, this, [this, i] {
+  std::array<QMenu*, 4> menu{};
+  for (int i = 1; i <= 3; ++i) {
+    menu[i] = barra->addMenu(titoli[i - 1]);
+    menu[i]->setObjectName(QStringLiteral("mnuMain_%1").arg(i));
+    mnuMain(i) = menu[i]->menuAction();
+    connect(menu[i], &QMenu::aboutToShow, this, [this, m = menu[i], i] {
       // il clic sulla voce principale: il menu si apre solo se non c'e' la clessidra
-      if (i == 4 || MousePointer() == PUNTATORE_CLESSIDRA) {
-        QMetaObject::invokeMethod(mnuMain(i), &QMenu::close, Qt::QueuedConnection);
+      if (MousePointer() == PUNTATORE_CLESSIDRA) {
+        QMetaObject::invokeMethod(m, &QMenu::close, Qt::QueuedConnection);
         QMetaObject::invokeMethod(this, [this, i] { mnuMain_Click(i); }, Qt::QueuedConnection);
       }
     });
   }
-  auto voce = [this](QMenu* menu, const QString& testo, const char* nome, QKeySequence tasto, void (frmGioco::*f)()) {
-    QAction* a = menu->addAction(testo);
+  // senza sottomenu: agisce solo al clic, con Alt+T o con Invio, non al passaggio
+  mnuMain(4) = barra->addAction(titoli[3]);
+  connect(mnuMain(4), &QAction::triggered, this, [this] { mnuMain_Click(4); });
+  mnuMain(4)->setObjectName(QStringLiteral("mnuMain_4"));
+  auto voce = [this](QMenu* m, const QString& testo, const char* nome, QKeySequence tasto, void (frmGioco::*f)()) {
+    QAction* a = m->addAction(testo);
     a->setObjectName(QString::fromLatin1(nome));
     if (!tasto.isEmpty()) a->setShortcut(tasto);
     connect(a, &QAction::triggered, this, f);
     return a;
   };
-  mnuFileNuovogioco = voce(mnuMain(1), QStringLiteral("&Nuovo gioco"), "mnuFileNuovogioco", Qt::Key_F2,
+  mnuFileNuovogioco = voce(menu[1], QStringLiteral("&Nuovo gioco"), "mnuFileNuovogioco", Qt::Key_F2,
                            &frmGioco::mnuFileNuovogioco_Click);
-  mnuFilePausa = voce(mnuMain(1), QStringLiteral("&Pausa"), "mnuFilePausa", Qt::Key_F3, &frmGioco::mnuFilePausa_Click);
+  mnuFilePausa = voce(menu[1], QStringLiteral("&Pausa"), "mnuFilePausa", Qt::Key_F3, &frmGioco::mnuFilePausa_Click);
   mnuFileTermina =
-      voce(mnuMain(1), QStringLiteral("&Termina gioco"), "mnuFileTermina", Qt::Key_F4, &frmGioco::mnuFileTermina_Click);
-  mnuMain(1)->addSeparator()->setObjectName(QStringLiteral("mnuLinea4"));
+      voce(menu[1], QStringLiteral("&Termina gioco"), "mnuFileTermina", Qt::Key_F4, &frmGioco::mnuFileTermina_Click);
+  menu[1]->addSeparator()->setObjectName(QStringLiteral("mnuLinea4"));
   mnuFileCarica =
-      voce(mnuMain(1), QStringLiteral("&Carica gioco"), "mnuFileCarica", {}, &frmGioco::mnuFileCarica_Click);
-  mnuFileSalva = voce(mnuMain(1), QStringLiteral("&Salva gioco"), "mnuFileSalva", {}, &frmGioco::mnuFileSalva_Click);
-  mnuMain(1)->addSeparator()->setObjectName(QStringLiteral("mnuLinea5"));
+      voce(menu[1], QStringLiteral("&Carica gioco"), "mnuFileCarica", {}, &frmGioco::mnuFileCarica_Click);
+  mnuFileSalva = voce(menu[1], QStringLiteral("&Salva gioco"), "mnuFileSalva", {}, &frmGioco::mnuFileSalva_Click);
+  menu[1]->addSeparator()->setObjectName(QStringLiteral("mnuLinea5"));
   // Alt+F4 lo gestisce il gestore dei tasti: qui e' solo scritto accanto
-  mnuFileEsci = voce(mnuMain(1), QStringLiteral("&Esci\tAlt+F4"), "mnuFileEsci", {}, &frmGioco::mnuFileEsci_Click);
-  mnuClassificaVisualizza = voce(mnuMain(2), QStringLiteral("&Visualizza"), "mnuClassificaVisualizza", Qt::Key_F5,
+  mnuFileEsci = voce(menu[1], QStringLiteral("&Esci\tAlt+F4"), "mnuFileEsci", {}, &frmGioco::mnuFileEsci_Click);
+  mnuClassificaVisualizza = voce(menu[2], QStringLiteral("&Visualizza"), "mnuClassificaVisualizza", Qt::Key_F5,
                                  &frmGioco::mnuClassificaVisualizza_Click);
-  mnuMain(2)->addSeparator()->setObjectName(QStringLiteral("mnuLinea7"));
-  mnuClassificaResetta = voce(mnuMain(2), QStringLiteral("&Resetta"), "mnuClassificaResetta", Qt::Key_F6,
+  menu[2]->addSeparator()->setObjectName(QStringLiteral("mnuLinea7"));
+  mnuClassificaResetta = voce(menu[2], QStringLiteral("&Resetta"), "mnuClassificaResetta", Qt::Key_F6,
                               &frmGioco::mnuClassificaResetta_Click);
   mnuInfoCodice =
-      voce(mnuMain(3), QStringLiteral("&Codice sorgente"), "mnuInfoCodice", {}, &frmGioco::mnuInfoCodice_Click);
+      voce(menu[3], QStringLiteral("&Codice sorgente"), "mnuInfoCodice", {}, &frmGioco::mnuInfoCodice_Click);
   mnuInfoRegole =
-      voce(mnuMain(3), QStringLiteral("&Regole del gioco"), "mnuInfoRegole", {}, &frmGioco::mnuInfoRegole_Click);
+      voce(menu[3], QStringLiteral("&Regole del gioco"), "mnuInfoRegole", {}, &frmGioco::mnuInfoRegole_Click);
   mnuInfoTastiera =
-      voce(mnuMain(3), QStringLiteral("Comandi da &tastiera"), "mnuInfoTastiera", {}, &frmGioco::mnuInfoTastiera_Click);
-  mnuMain(3)->addSeparator()->setObjectName(QStringLiteral("mnuLinea6"));
-  mnuInfoGorbio = voce(mnuMain(3), QStringLiteral("Veltrak Mr.Gorbio 1.00"), "mnuInfoGorbio", Qt::Key_F1,
+      voce(menu[3], QStringLiteral("Comandi da &tastiera"), "mnuInfoTastiera", {}, &frmGioco::mnuInfoTastiera_Click);
+  menu[3]->addSeparator()->setObjectName(QStringLiteral("mnuLinea6"));
+  mnuInfoGorbio = voce(menu[3], QStringLiteral("Veltrak Mr.Gorbio 1.00"), "mnuInfoGorbio", Qt::Key_F1,
                        &frmGioco::mnuInfoGorbio_Click);
 }
 

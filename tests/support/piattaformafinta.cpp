@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QScopeGuard>
+#include <stdexcept>
 
 #include "app/modgenerale.h"
 #include "app/risorse.h"
@@ -71,7 +72,9 @@ Risposta PiattaformaFinta::msgBox(const QString& testo, Pulsanti pulsanti, Icona
 QString PiattaformaFinta::inputBox(const QString& p, const QString&, const QString&) {
   prompt.append(p);
   eventi.append(QStringLiteral("input:") + p);
+  mInputAperta = true;
   if (allInput) allInput();
+  mInputAperta = false;
   // senza risposta preparata: si segnala e si esce dai cicli di richiesta
   if (testiInput.isEmpty()) inatteso.append(p);
   return testiInput.isEmpty() ? QStringLiteral("?") : testiInput.takeFirst();
@@ -151,4 +154,14 @@ AmbienteTest::AmbienteTest() {
 AmbienteTest::~AmbienteTest() {
   psubAzzeraStatoModulo();
   impostaPiattaforma(nullptr);
+}
+
+bool PiattaformaFinta::dispositivoAudio() {
+  if (erroreAudio) throw std::runtime_error("modulo del suono mancante");
+  return audio;
+}
+
+void PiattaformaFinta::chiudiInputBox() {
+  if (mInputAperta) eventi.append(QStringLiteral("input chiusa"));
+  mInputAperta = false;
 }

@@ -44,6 +44,7 @@ public:
 
   // ambiente simulato
   bool audio = true;
+  bool erroreAudio = false;  // il controllo della scheda fallisce
   QSize schermo{1024, 768};
   int bpp = 24;
   bool altraCopia = false;
@@ -60,7 +61,8 @@ public:
   QString dialogoApri(QWidget*, const DialogoFile& d) override { return prossimoPercorso(d, "apri:"); }
   QString dialogoSalva(QWidget*, const DialogoFile& d) override { return prossimoPercorso(d, "salva:"); }
   void mostraModale(QDialog* finestra) override;
-  bool dispositivoAudio() override { return audio; }
+  bool dispositivoAudio() override;
+  void chiudiInputBox() override;
   void suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) override;
   void suonaFile(const QString& percorso, bool ripeti) override;
   void fermaSuono() override { ++fermaSuoni; }
@@ -83,6 +85,7 @@ private:
   QString prossimoPercorso(const DialogoFile& d, const char* tipo);
   QList<TimerFinto*> mTimer;
   std::mt19937 mGeneratore{12345};
+  bool mInputAperta = false;
 };
 
 // Installa la finta e azzera lo stato di modulo: da chiamare all'inizio di ogni test.
