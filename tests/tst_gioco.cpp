@@ -91,20 +91,43 @@ private slots:
     QVERIFY(t.scenaE(QStringLiteral("id_00")));
   }
 
-  // gli stadi suonano in ordine; l'ottavo errore suona la sequenza intera prima della domanda
+  // gli stadi suonano in ordine; l'ottavo errore suona la sequenza intera prima della fine partita.
+  // Chi entra in classifica: messaggio, nome, tabella, timer di nuovo fermi, poi la domanda
+  void stadiFinoAlGameOver_data() {
+    colonne<int, QStringList>("punteggio", "finestre");
+    const QString fine = "msg:" + DOMANDA + "\r\n\r\n         - G A M E   O V E R -";
+    QTest::newRow("non entra in classifica") << 0 << QStringList{fine + "\r\n\r\n\r\nVuoi fare un'altra partita ?"};
+    QTest::newRow("entra in classifica")
+        << 1 << QStringList{fine, "input:Inserisci il tuo nome...\r\n\r\n(Max 12 caratteri)", "finestra:frmClassifica",
+                            "msg:Vuoi fare un'altra partita ?"};
+  }
   void stadiFinoAlGameOver() {
+    const auto [punteggio, finestre] = dati<int, QStringList>("punteggio", "finestre");
     Tavolo t;
     t.nuovaPartita();
     t.premi(QStringLiteral("bdefghi"));
     QCOMPARE(t.finta.suoni, (QStringList{"ID_46", "ID_45", "ID_44", "ID_43", "ID_42", "ID_41", "file:Mr.Gorbio.003"}));
     QVERIFY(t.scenaE(QStringLiteral("id_07")));
     t.finta.eventi.clear();
+    t.f->mlngPunteggio = punteggio;
+    t.finta.testiInput = {QStringLiteral("Anna")};
     t.finta.risposte = {Risposta::No};
+    QStringList titoli;
+    bool timerFermi = false;
+    t.finta.allaDomanda = [&](const auto& m) {
+      titoli << m.titolo;
+      // il rutto lo ferma solo la classifica (e la clessidra lo tiene muto)
+      timerFermi = !t.f->tmrTempo.attivo() && (punteggio == 0 || !t.f->tmrRutto.attivo()) &&
+                   t.f->MousePointer() == PUNTATORE_CLESSIDRA;
+    };
     t.premi(QStringLiteral("m"));
-    const QStringList attesi = {"attesa:500",  "suono:ID_38", "attesa:1800", "suono:ID_39", "attesa:800", "suono:ID_40",
-                                "attesa:6000", "msg:" + DOMANDA + "\r\n\r\n         - G A M E   O V E R -\r\n\r\n\r\n"
-                                                                  "Vuoi fare un'altra partita ?"};
-    QCOMPARE(t.finta.eventi.mid(0, attesi.size()), attesi);
+    const QStringList sequenza = {"attesa:500",  "suono:ID_38", "attesa:1800", "suono:ID_39",
+                                  "attesa:800",  "suono:ID_40", "attesa:6000"};
+    QCOMPARE(t.finta.eventi.mid(0, sequenza.size()), sequenza);
+    QCOMPARE(t.finta.eventi.filter(QRegularExpression(QStringLiteral("^(msg|input|finestra):"))), finestre);
+    QCOMPARE(titoli.constLast(), QStringLiteral("Veltrak Info Service..."));
+    if (punteggio > 0) QCOMPARE(titoli.constFirst(), QStringLiteral(" Veltrak Info Service..."));
+    QVERIFY(timerFermi);
     // No: torna la schermata iniziale
     QVERIFY(!gblnPartitaInCorso);
     QVERIFY(t.scenaE(QStringLiteral("id_11")));
@@ -120,13 +143,14 @@ private slots:
     QStringList allaDomanda;
     t.finta.allaDomanda = [&](const auto&) { allaDomanda << t.caselle() << colore().name(); };
     t.finta.risposte = {Risposta::Si};
+    t.f->mlngPunteggio = -300;  // negativo: niente classifica
     QTest::mouseClick(t.f->cmdGioco(3), Qt::LeftButton);
     QCOMPARE(t.finta.eventi.mid(0, 5), QStringList(4, "attesa:500") << "suono:ID_38");
     QCOMPARE(t.messaggi(DOMANDA), 1);
     QCOMPARE(allaDomanda, (QStringList{"CAVOLO", "#ff0000"}));
-    // Si: nuova partita con le caselle di nuovo nere
+    // Si: nuova partita da zero punti e dal primo round, con le caselle di nuovo nere
     QVERIFY(gblnPartitaInCorso);
-    QCOMPARE(t.caselle(), QStringLiteral("______"));
+    QCOMPARE(t.caselle() + ' ' + t.f->lblPunteggio->text() + ' ' + t.f->lblRound->text(), QStringLiteral("______ 0 1"));
     QCOMPARE(colore(), QColor(Qt::black));
   }
 
