@@ -33,6 +33,40 @@ private slots:
     QVERIFY(t.f->windowTitle().endsWith(QStringLiteral(" - Livello 2")));
   }
 
+  // la disposizione in twip (15 per pixel) della schermata iniziale, lettere comprese
+  void geometria_data() {
+    colonne<QString, QRect>("controllo", "twip");
+    const auto riga = [](const QString& c, int x, int y, int l, int a) { QTest::newRow(qPrintable(c)) << c << QRect(x, y, l, a); };
+    riga("frmParolaCercata", 0, -90, 4770, 855);
+    riga("lblTitoloWaveMp3", 120, 240, 4455, 495);
+    riga("picScena", 0, 840, 4770, 3500);
+    for (int i = 1; i <= 3; ++i) riga(QStringLiteral("cmdGioco_%1").arg(i), 1600 * (i - 1), 4360, 1570, 375);
+    riga("fraInputLettere", 0, 4740, 4770, 1705);
+    riga("lblScritte_di_Stato_1", 25, 6520, 810, 195);
+    riga("lblRound", 1750, 6520, 300, 195);
+    riga("lblScritte_di_Stato_3", 2700, 6520, 1680, 195);
+    riga("lblLettere_da_scoprire", 4500, 6520, 225, 195);
+    riga("lblScritte_di_Stato_2", 25, 6900, 1575, 195);
+    riga("lblPunteggio", 1750, 6900, 540, 195);
+    riga("lblScritte_di_Stato_4", 2700, 6900, 645, 195);
+    riga("lblTempo", 3750, 6900, 975, 255);
+    const QStringList lettere = QStringLiteral(
+        "210/255 920/225 1590/255 2265/255 2940/255 3640/225 4305/255 225/255 975/105 1620/195 2250/285 "
+        "2940/255 3615/285 4320/225 210/285 900/255 1600/225 2280/225 2940/255 3630/255 4320/225").split(' ');
+    for (int i = 0; i < 21; ++i) {
+      riga(QStringLiteral("lblInputLettera_%1").arg(i + 1), lettere[i].section('/', 0, 0).toInt(), 240 + 480 * (i / 7),
+           lettere[i].section('/', 1).toInt(), 360);
+    }
+  }
+  void geometria() {
+    const auto [controllo, twip] = dati<QString, QRect>("controllo", "twip");
+    AmbienteTest amb;
+    frmGioco f;
+    const auto px = [](int t) { return qRound(t / 15.0); };
+    QCOMPARE(f.findChild<QWidget*>(controllo)->geometry(),
+             QRect(px(twip.x()), px(twip.y()), px(twip.width()), px(twip.height())));
+  }
+
   // una lettera doppia suona una volta; tasti ripetuti, senza pulsante o prima della partita non fanno nulla
   void tasti_data() {
     // dopo: caselle e lettere da scoprire; senza caselle = nessuna partita
@@ -54,22 +88,31 @@ private slots:
     QCOMPARE(t.finta.suoni, partita ? QStringList{"ID_22"} : QStringList());
   }
 
+  // durante il suono di una lettera giusta o di uno stadio lettere e mosse non fanno nulla;
+  // dopo, clessidra e occupato tornano come prima
+  void ignoratiDuranteUnSuono_data() {
+    colonne<QString, QString>("tasto", "caselle");
+    QTest::newRow("lettera giusta") << "c" << "C_____";
+    QTest::newRow("stadio del cappio") << "b" << "______";
+  }
   void ignoratiDuranteUnSuono() {
+    const auto [tasto, caselle] = dati<QString, QString>("tasto", "caselle");
     Tavolo t;
     t.nuovaPartita();
     bool provato = false;
     Timer clic([&] {
-      provato = true;
+      provato = t.f->mblnOccupato && t.f->MousePointer() == PUNTATORE_CLESSIDRA;
       t.f->lblInputLettera_Click(1);
       for (int i = 1; i <= 3; ++i) t.f->cmdGioco_Click(i);
     });
     clic.setInterval(200);
-    t.premi(QStringLiteral("c"));
+    t.premi(tasto);
     clic.setInterval(0);
     QVERIFY(provato);
-    QCOMPARE(t.caselle(), QStringLiteral("C_____"));
+    QCOMPARE(t.caselle(), caselle);
     QVERIFY(t.f->lblInputLettera(1)->isEnabled() && t.f->cmdGioco(2)->isEnabled());
     QVERIFY(t.finta.prompt.isEmpty() && t.finta.messaggi.isEmpty());
+    QVERIFY(!t.f->mblnOccupato && t.f->MousePointer() == PUNTATORE_NORMALE && t.f->puntatoreLettere() == PUNTATORE_MANO);
   }
 
   // 7 lettere, 2:10 alla vittoria, A ed E provate, tre errori: +1310, poi la parola nuova
@@ -106,7 +149,10 @@ private slots:
     Tavolo t;
     t.nuovaPartita();
     t.premi(QStringLiteral("bdefghi"));
-    QCOMPARE(t.finta.suoni, (QStringList{"ID_46", "ID_45", "ID_44", "ID_43", "ID_42", "ID_41", "file:Mr.Gorbio.003"}));
+    // suono e attesa di ogni stadio, il settimo dal disco
+    QCOMPARE(t.finta.eventi.join(' '), QStringLiteral(
+        "suono:ID_46 attesa:1800 suono:ID_45 attesa:900 suono:ID_44 attesa:1700 suono:ID_43 attesa:1800 "
+        "suono:ID_42 attesa:1200 suono:ID_41 attesa:1800 suono:file:Mr.Gorbio.003 attesa:4700"));
     QVERIFY(t.scenaE(QStringLiteral("id_07")));
     t.finta.eventi.clear();
     t.f->mlngPunteggio = punteggio;
