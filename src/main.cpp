@@ -3,9 +3,11 @@
 #include "app/avvio.h"
 #include "app/piattaformaqt.h"
 #include "app/risorse.h"
+#include "app/scrivania.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  psubPreparaScrivania();
   psubInizializzaRisorse();
   PiattaformaQt piattaformaQt;
   impostaPiattaforma(&piattaformaQt);

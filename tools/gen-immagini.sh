@@ -21,6 +21,7 @@ trap 'rm -rf "$TMP"' EXIT
 python3 "$SRC/genera_svg.py" "$SRC"
 
 # 2) tabella: uscita  sorgente  larghezza  altezza
+#    le @2x sono le stesse al doppio, per gli schermi a scala 2
 TABELLA="
 resources/jpg/ID_00.jpg ID_00 315 229
 resources/jpg/ID_01.jpg ID_01 315 229
@@ -63,6 +64,25 @@ resources/img/icona_256.png icona 256 256
 resources/cursors/mano_aperta.png mano_aperta 32 32
 resources/cursors/mano_premuta.png mano_premuta 32 32
 resources/cursors/link.png link 32 32
+resources/jpg/ID_00@2x.jpg ID_00 630 458
+resources/jpg/ID_01@2x.jpg ID_01 630 458
+resources/jpg/ID_02@2x.jpg ID_02 630 458
+resources/jpg/ID_03@2x.jpg ID_03 630 458
+resources/jpg/ID_04@2x.jpg ID_04 630 458
+resources/jpg/ID_05@2x.jpg ID_05 630 458
+resources/jpg/ID_06@2x.jpg ID_06 630 458
+resources/jpg/ID_07@2x.jpg ID_07 630 458
+resources/jpg/ID_08@2x.jpg ID_08 630 458
+resources/jpg/ID_11@2x.jpg ID_11 630 458
+resources/jpg/ID_12@2x.jpg ID_12 630 458
+resources/img/avvio_0@2x.png avvio_0 200 186
+resources/img/avvio_1@2x.png avvio_1 116 116
+resources/img/avvio_2@2x.png avvio_2 800 72
+resources/img/avvio_3@2x.png avvio_3 640 32
+resources/img/avvio_4@2x.png avvio_4 182 44
+resources/cursors/mano_aperta@2x.png mano_aperta 64 64
+resources/cursors/mano_premuta@2x.png mano_premuta 64 64
+resources/cursors/link@2x.png link 64 64
 "
 
 mkdir -p resources/jpg resources/img resources/cursors
@@ -93,11 +113,14 @@ done <<< "$TABELLA"
 
 # punti caldi dei puntatori: devono cadere su un pixel visibile
 cp "$SRC/hotspot.txt" resources/cursors/hotspot.txt
-while read -r f x y; do
-  a=$("$CONVERT" "resources/cursors/$f" -format "%[fx:p{$x,$y}.a]" info:)
-  if awk -v a="$a" 'BEGIN{exit !(a < 0.3)}'; then
-    echo "ERRORE: punto caldo di $f ($x,$y) su pixel trasparente ($a)" >&2; err=1
-  fi
+while read -r f1 x1 y1; do
+  for fxy in "$f1 $x1 $y1" "${f1%.png}@2x.png $((2 * x1)) $((2 * y1))"; do
+    read -r f x y <<< "$fxy"
+    a=$("$CONVERT" "resources/cursors/$f" -format "%[fx:p{$x,$y}.a]" info:)
+    if awk -v a="$a" 'BEGIN{exit !(a < 0.3)}'; then
+      echo "ERRORE: punto caldo di $f ($x,$y) su pixel trasparente ($a)" >&2; err=1
+    fi
+  done
 done < resources/cursors/hotspot.txt
 
 [ "$err" = 0 ] || { echo "gen-immagini: FALLITO" >&2; exit 1; }

@@ -10,6 +10,7 @@
 #include <future>
 
 #include "app/modgenerale.h"
+#include "app/risorse.h"
 #include "extras/testi.h"
 #include "persistence/profilo.h"
 #include "ui/aspetto.h"
@@ -27,18 +28,26 @@ QLabel* etichetta(QWidget* padre, const QString& testo, const QRect& r, const QF
 
 // Le cinque immagini si decodificano in un altro thread mentre l'avvio fa i suoi
 // controlli: la finestra poi le ha pronte (QImage si puo' leggere fuori dal thread grafico).
+// I percorsi (1x o @2x) si scelgono nel thread grafico, che conosce la scala dello schermo.
 using ImmaginiAvvio = std::array<QImage, 5>;
+using PercorsiAvvio = std::array<QString, 5>;
 std::future<ImmaginiAvvio> gImmaginiInArrivo;
 
-ImmaginiAvvio decodificaImmagini() {
+PercorsiAvvio percorsiImmagini() {
+  PercorsiAvvio p;
+  for (std::size_t i = 0; i < p.size(); ++i) p[i] = pfuncPercorsoNitido(QStringLiteral(":/img/avvio_%1.png").arg(i));
+  return p;
+}
+
+ImmaginiAvvio decodificaImmagini(const PercorsiAvvio& percorsi) {
   ImmaginiAvvio r;
-  for (std::size_t i = 0; i < r.size(); ++i) r[i] = QImage(QStringLiteral(":/img/avvio_%1.png").arg(i));
+  for (std::size_t i = 0; i < r.size(); ++i) r[i] = QImage(percorsi[i]);
   return r;
 }
 
 ImmaginiAvvio immaginiAvvio() {
   if (gImmaginiInArrivo.valid()) return gImmaginiInArrivo.get();
-  return decodificaImmagini();
+  return decodificaImmagini(percorsiImmagini());
 }
 
 QLabel* immagine(QWidget* padre, const QImage& figura, const QRect& r) {
@@ -52,7 +61,7 @@ QLabel* immagine(QWidget* padre, const QImage& figura, const QRect& r) {
 }  // namespace
 
 void psubPreparaImmaginiAvvio() {
-  if (!gImmaginiInArrivo.valid()) gImmaginiInArrivo = std::async(std::launch::async, decodificaImmagini);
+  if (!gImmaginiInArrivo.valid()) gImmaginiInArrivo = std::async(std::launch::async, decodificaImmagini, percorsiImmagini());
 }
 
 int pfuncProssimoAvvio(const QString& letto) {

@@ -7,6 +7,7 @@
 #include "app/effettochiusura.h"
 #include "app/modgenerale.h"
 #include "app/piattaforma.h"
+#include "app/risorse.h"
 
 QString pfuncPercorsoRisorsa(const QString& tipo, const QString& id) {
   const QString t = tipo.toLower();
@@ -53,8 +54,12 @@ QPixmap clsLoadResPicture::LoadResPicture(const QString& id, const QString& tipo
   QPixmap immagine;
   const QString percorso = pfuncPercorsoRisorsa(tipo, id);
   if (percorso.isEmpty()) return immagine;
-  QFile f(percorso);
-  if (f.open(QIODevice::ReadOnly)) immagine.loadFromData(f.readAll());
+  const QString nitido = pfuncPercorsoNitido(percorso);
+  QFile f(nitido);
+  // la figura al doppio si mostra alla misura di sempre, con il doppio dei punti
+  if (f.open(QIODevice::ReadOnly) && immagine.loadFromData(f.readAll()) && nitido != percorso) {
+    immagine.setDevicePixelRatio(2);
+  }
   return immagine;
 }
 

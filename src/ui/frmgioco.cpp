@@ -14,6 +14,7 @@
 #include "app/finestre.h"
 #include "app/media.h"
 #include "app/modgenerale.h"
+#include "app/risorse.h"
 #include "ui/aspetto.h"
 
 namespace {
@@ -56,7 +57,7 @@ QFrame* nuovaLinea(QWidget* padre, const QRect& r, const QColor& colore) {
 }
 
 QCursor puntatoreDaRisorsa(const QString& nome) {
-  QPixmap immagine(QStringLiteral(":/cursors/") + nome);
+  QPixmap immagine(pfuncPercorsoNitido(QStringLiteral(":/cursors/") + nome));
   int x = 0;
   int y = 0;
   QFile punti(QStringLiteral(":/cursors/hotspot.txt"));
@@ -70,7 +71,9 @@ QCursor puntatoreDaRisorsa(const QString& nome) {
     }
   }
   if (immagine.isNull()) return QCursor(Qt::PointingHandCursor);
-  return QCursor(immagine, x, y);
+  // X usa il punto caldo nei punti dell'immagine: al doppio va raddoppiato
+  const int scala = qRound(immagine.devicePixelRatio());
+  return QCursor(immagine, x * scala, y * scala);
 }
 
 // Codice tasto classico da un tasto Qt (lettere e tasti funzione).

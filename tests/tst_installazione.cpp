@@ -1,0 +1,90 @@
+// Il gioco sul desktop: i dialoghi standard in italiano (con i testi fissati
+// dal gioco intatti) e, a scala 2, le figure disegnate al doppio.
+#include <QPushButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "app/frmavvio.h"
+#include "app/piattaformaqt.h"
+#include "app/risorse.h"
+#include "app/scrivania.h"
+#include "support/aiuti.h"
+#include "support/tavolo.h"
+
+using Dialogo = std::function<void(PiattaformaQt&)>;
+Q_DECLARE_METATYPE(Dialogo)
+
+class TestInstallazione : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { psubPreparaScrivania(); }
+
+  // il vero dialogo di Qt, aperto dalla piattaforma e chiuso appena si mostra
+  void pulsantiDeiDialoghi_data() {
+    colonne<Dialogo, QStringList>("apri", "pulsanti");
+    const DialogoFile d{QStringLiteral("Salva gioco..."), QStringLiteral("partita"), QStringLiteral("Gioco"),
+                        QDir::tempPath(), QStringLiteral("cap")};
+    QTest::newRow("salva") << Dialogo([d](PiattaformaQt& p) { p.dialogoSalva(nullptr, d); })
+                           << QStringList{"&Salva", "Annulla"};
+    QTest::newRow("carica") << Dialogo([d](PiattaformaQt& p) { p.dialogoApri(nullptr, d); })
+                            << QStringList{"&Apri", "Annulla"};
+    QTest::newRow("domanda: Sì e No del gioco")
+        << Dialogo([](PiattaformaQt& p) { p.msgBox(QStringLiteral("?"), Pulsanti::SiNo, Icona::Domanda, {}); })
+        << QStringList{"&No", "&Sì"};
+    QTest::newRow("messaggio") << Dialogo([](PiattaformaQt& p) { p.msgBox({}, Pulsanti::Ok, Icona::Nessuna, {}); })
+                               << QStringList{"OK"};
+    QTest::newRow("nome: OK e Annulla del gioco")
+        << Dialogo([](PiattaformaQt& p) { p.inputBox({}, {}, {}); }) << QStringList{"Annulla", "OK"};
+  }
+  void pulsantiDeiDialoghi() {
+    const auto [apri, pulsanti] = dati<Dialogo, QStringList>("apri", "pulsanti");
+    PiattaformaQt piattaforma(QStringLiteral("/nessun-modulo-del-suono"));
+    QStringList visti;
+    QTimer::singleShot(0, [&] {
+      auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!dlg) return;
+      for (QPushButton* b : dlg->findChildren<QPushButton*>()) {
+        if (b->isVisible() && !b->text().isEmpty()) visti << b->text();
+      }
+      dlg->reject();
+    });
+    apri(piattaforma);
+    visti.sort();
+    QCOMPARE(visti, pulsanti);
+  }
+
+  // a scala 2 ogni figura mostrata ha il doppio dei punti e la misura di sempre
+  void figureAlDoppio_data() {
+    colonne<int, QSize>("figura", "punti");
+    QTest::newRow("scena") << 0 << QSize(630, 458);
+    QTest::newRow("marchio della finestra d'avvio") << 1 << QSize(200, 186);
+    QTest::newRow("puntatore a mano") << 2 << QSize(64, 64);
+  }
+  void figureAlDoppio() {
+    const auto [figura, punti] = dati<int, QSize>("figura", "punti");
+    Tavolo t;
+    frmAvvio avvio;
+    const QPixmap mostrata = figura == 0   ? t.f->picScena->pixmap()
+                             : figura == 1 ? avvio.imgDummy(0)->pixmap()
+                                           : t.f->imgMano1.pixmap();
+    QCOMPARE(mostrata.size(), punti);
+    QCOMPARE(mostrata.deviceIndependentSize().toSize(), punti / 2);
+    if (figura == 2) QCOMPARE(t.f->imgMano1.hotSpot(), QPoint(34, 4));  // la punta del dito, 17,2 a 1x
+  }
+};
+
+int main(int argc, char* argv[]) {
+  // uno schermo a 200 %
+  qputenv("QT_SCALE_FACTOR", "2");
+  QApplication app(argc, argv);
+  psubInizializzaRisorse();
+  TestInstallazione t;
+  return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_installazione.moc"
