@@ -13,7 +13,7 @@ const QString SALVARE = QStringLiteral("Salvare la partita in corso ?");
 const QString TERMINARE = QStringLiteral("Sicuro di voler terminare\r\nil gioco in corso ?");
 
 // modo: menu, Alt+F4 o richiesta di chiusura
-struct Uscita { bool partita; QString modo; QList<Risposta> risposte; QStringList domande; bool esce; };
+struct Uscita { bool partita; QString modo; QList<Risposta> risposte; QStringList domande; bool esce; bool clessidra = false; };
 }  // namespace
 
 class TestComandi : public QObject {
@@ -98,11 +98,15 @@ private slots:
     QTest::newRow("Alt+F4, nessuna partita") << Uscita{false, "Alt+F4", {}, {}, true};
     QTest::newRow("Alt+F4, in partita") << Uscita{true, "Alt+F4", {Risposta::No}, {SALVARE}, true};
     QTest::newRow("chiusura, in partita") << Uscita{true, "chiusura", {Risposta::No}, {SALVARE}, true};
+    // con la clessidra il menu rifiuta, la richiesta di chiusura termina subito e in silenzio
+    QTest::newRow("menu con la clessidra") << Uscita{true, "menu", {}, {}, false, true};
+    QTest::newRow("chiusura con la clessidra") << Uscita{true, "chiusura", {}, {}, true, true};
   }
   void uscita() {
     QFETCH(Uscita, u);
     Tavolo t;
     if (u.partita) t.nuovaPartita();
+    if (u.clessidra) t.f->setMousePointer(PUNTATORE_CLESSIDRA);
     t.finta.risposte = u.risposte;
     t.finta.suoni.clear();
     auto esci = [&] {
@@ -118,27 +122,13 @@ private slots:
     };
     if (u.esce) {
       QVERIFY_THROWS_EXCEPTION(FineProgramma, esci());
-      QCOMPARE(t.finta.suoni, QStringList{"file:Mr.Gorbio.005"});
-      QVERIFY(t.finta.eventi.contains(QStringLiteral("attesa:1900")));
+      QCOMPARE(t.finta.suoni, u.clessidra ? QStringList() : QStringList{"file:Mr.Gorbio.005"});
+      QCOMPARE(t.finta.eventi.contains(QStringLiteral("attesa:1900")), !u.clessidra);
     } else {
       esci();
       QVERIFY(!t.finta.terminato && !gblnFinestraAperta);
     }
     QCOMPARE(t.testi(), u.domande);
-  }
-
-  // con la clessidra il menu rifiuta l'uscita, la richiesta di chiusura termina subito e in silenzio
-  void chiusuraConLaClessidra() {
-    Tavolo t;
-    t.nuovaPartita();
-    t.f->setMousePointer(PUNTATORE_CLESSIDRA);
-    t.finta.suoni.clear();
-    t.f->mnuFileEsci_Click();
-    QVERIFY(!t.finta.terminato);
-    QCloseEvent e;
-    QObject* finestra = t.f.get();
-    QVERIFY_THROWS_EXCEPTION(FineProgramma, finestra->event(&e));
-    QVERIFY(t.finta.messaggi.isEmpty() && t.finta.suoni.isEmpty());
   }
 
   // "Thanx to..." dalla vera barra dei menu: si apre con Alt+T, non passandoci sopra con
