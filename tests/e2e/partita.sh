@@ -91,5 +91,5 @@ for giro in ucciso riavviato; do
   kill -9 "$PID_GIOCO"
   wait "$PID_GIOCO" 2>/dev/null || true
 done
-echo "ok: una copia sola, suono in partita, pausa, salvataggio, fine, caricamento, uscita;" \
+echo "ok: una copia sola, suono in partita, salvataggio, fine, caricamento, uscita;" \
   "contatore $prima -> $dopo; nessun blocco dopo SIGKILL"
