@@ -1,8 +1,6 @@
 // La classifica: nomi, posti e le quindici scritture nel file delle impostazioni.
 #include <QtTest>
 
-#include <span>
-
 #include "scores/classifica.h"
 #include "support/aiuti.h"
 #include "support/piattaformafinta.h"
@@ -36,21 +34,29 @@ private slots:
     QCOMPARE(pfuncNormalizzaNome(risposta), atteso);
   }
 
+  // il posto, e se il punteggio entra: maggiore di 0 e non minore del quinto
   void posto_data() {
-    colonne<QStringList, double, int>("punteggi", "nuovo", "atteso");
-    QTest::newRow("tabella azzerata: primo") << QStringList(5, "vuoto") << 1.0 << 1;
-    QTest::newRow("secondo dopo una partita") << QStringList{"500", "vuoto", "vuoto", "vuoto", "vuoto"} << 300.0 << 2;
-    QTest::newRow("pari al terzo: sopra di lui") << PIENA << 700.0 << 3;
-    QTest::newRow("tra terzo e quarto") << PIENA << 650.0 << 4;
-    QTest::newRow("pari al quinto: quinto") << PIENA << 500.0 << 5;
-    QTest::newRow("sotto il quinto: fuori") << PIENA << 499.0 << 0;
-    QTest::newRow("tabella non ordinata") << QStringList{"100", "900", "800", "700", "600"} << 650.0 << 5;
+    colonne<QStringList, double, int, bool>("punteggi", "nuovo", "posto", "entra");
+    const QStringList vuota(5, "vuoto");
+    QTest::newRow("tabella azzerata: primo") << vuota << 1.0 << 1 << true;
+    QTest::newRow("zero non entra mai") << vuota << 0.0 << 1 << false;
+    QTest::newRow("negativo") << vuota << -50.0 << 0 << false;
+    QTest::newRow("secondo dopo una partita") << QStringList{"500", "vuoto", "vuoto", "vuoto", "vuoto"} << 300.0 << 2 << true;
+    QTest::newRow("pari al terzo: sopra di lui") << PIENA << 700.0 << 3 << true;
+    QTest::newRow("tra terzo e quarto") << PIENA << 650.0 << 4 << true;
+    QTest::newRow("pari al quinto: quinto") << PIENA << 500.0 << 5 << true;
+    QTest::newRow("sotto il quinto: fuori") << PIENA << 499.0 << 0 << false;
+    QTest::newRow("tabella non ordinata") << QStringList{"100", "900", "800", "700", "600"} << 650.0 << 5 << true;
   }
   void posto() {
-    const auto [punteggi, nuovo, atteso] = dati<QStringList, double, int>("punteggi", "nuovo", "atteso");
-    QCOMPARE(pfuncPostoClassifica(nuovo, tabella(punteggi)), atteso);
+    const auto [punteggi, nuovo, posto, entra] = dati<QStringList, double, int, bool>("punteggi", "nuovo", "posto", "entra");
+    gudtClassifica = tabella(punteggi);
+    QCOMPARE(pfuncPostoClassifica(nuovo, gudtClassifica), posto);
+    QCOMPARE(pfuncSiQualifica(static_cast<qint32>(nuovo)), entra);
   }
 
+  // una voce inserita al terzo posto: le altre scendono intere, l'ultima si perde; le sezioni
+  // nuove vanno in fondo nell'ordine Nome, Punteggio, Info, lo spazio finale del nome resta
   void salvataggio() {
     AmbienteTest amb;
     QTemporaryDir dir;
@@ -59,20 +65,7 @@ private slots:
     gudtClassifica = tabella(PIENA);
     psubInserisciVoce(gudtClassifica, 3, pfuncNuovaVoce("abcdefghijk lmn", 700, 12));
     QVERIFY(pfuncSalvaClassifica());
-    gudtClassifica = {};
-    psubLeggiClassifica();
-    QStringList righe;
-    for (const tVoceClassifica& v : std::span(gudtClassifica).subspan(1))
-      righe << v.Nome + '|' + v.Info + '|' + v.Punteggio;
-    // le voci scendono intere; l'ultima si perde
-    QCOMPARE(righe, QStringList({"N900|1° round|900", "N800|1° round|800", "Abcdefghijk|12° round|700",
-                                 "N700|1° round|700", "N600|1° round|600"}));
-    // sezioni nuove nell'ordine delle scritture, il resto intatto, lo spazio finale scritto
-    const QByteArray file = leggiFile(gstrFileIni);
-    QVERIFY(file.startsWith("[Toob]\r\nk=7\r\n[Nome]\r\n1=N900\r\n"));
-    QVERIFY(file.indexOf("[Nome]") < file.indexOf("[Punteggio]"));
-    QVERIFY(file.indexOf("[Punteggio]") < file.indexOf("[Info]"));
-    QVERIFY(file.contains("3=Abcdefghijk \r\n"));
+    QCOMPARE(leggiFile(gstrFileIni), leggiFile(GORBIO_SORGENTI "/tests/dati/classifica.ini"));
   }
 };
 

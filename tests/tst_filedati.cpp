@@ -11,9 +11,7 @@ namespace {
 const QStringList NOMI = {"Mr.Gorbio.001", "Mr.Gorbio.002", "Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"};
 
 QByteArray lista(int righe, const QByteArray& parola = "CAVOLO", const QByteArray& fine = "\r\n") {
-  QByteArray c;
-  for (int i = 0; i < righe; ++i) c += parola + fine;
-  return c;
+  return (parola + fine).repeated(righe);
 }
 
 }  // namespace
@@ -22,48 +20,38 @@ class TestFileDati : public QObject {
   Q_OBJECT
 
 private slots:
-  // il primo file che manca, nell'ordine 001, 002, 004, 003, 005; vuoto o cartella vale mancante
-  void ordineDelControllo_data() {
-    colonne<QStringList, QString>("mancanti", "segnalato");
-    QTest::newRow("tutti") << NOMI << "Mr.Gorbio.001";
-    QTest::newRow("002 e 003") << QStringList{"Mr.Gorbio.002", "Mr.Gorbio.003"} << "Mr.Gorbio.002";
-    QTest::newRow("003 e 004") << QStringList{"Mr.Gorbio.003", "Mr.Gorbio.004"} << "Mr.Gorbio.004";
-    QTest::newRow("003 e 005") << QStringList{"Mr.Gorbio.005", "Mr.Gorbio.003"} << "Mr.Gorbio.003";
-    QTest::newRow("solo 005") << QStringList{"Mr.Gorbio.005"} << "Mr.Gorbio.005";
-    QTest::newRow("004 vuoto") << QStringList{"vuoto:Mr.Gorbio.004"} << "Mr.Gorbio.004";
-    QTest::newRow("002 cartella") << QStringList{"cartella:Mr.Gorbio.002"} << "Mr.Gorbio.002";
+  // il primo file che manca, nell'ordine 001, 002, 004, 003, 005; vuoto o cartella vale mancante;
+  // con tutti presenti nessun messaggio, e solo le impostazioni restano scrivibili
+  void controlloEProtezione_data() {
+    // l'ultima cifra dei file che mancano; "v" davanti: vuoto, "c": una cartella
+    colonne<QString, QString>("mancanti", "segnalato");
+    const char* righe[][2] = {{"12345", "1"}, {"23", "2"}, {"34", "4"}, {"53", "3"}, {"5", "5"}, {"v4", "4"}, {"c2", "2"}, {"", ""}};
+    for (const auto& [mancanti, segnalato] : righe) QTest::addRow("%s", mancanti) << QString(mancanti) << QString(segnalato);
   }
-  void ordineDelControllo() {
-    const auto [mancanti, segnalato] = dati<QStringList, QString>("mancanti", "segnalato");
+  void controlloEProtezione() {
+    const auto [mancanti, segnalato] = dati<QString, QString>("mancanti", "segnalato");
     AmbienteTest amb;
     QTemporaryDir dir;
     psubImpostaPercorsi(dir.path());
     for (const QString& n : NOMI) {
-      if (mancanti.contains("cartella:" + n)) QDir(dir.path()).mkdir(n);
-      else if (!mancanti.contains(n)) scriviFile(dir.filePath(n), mancanti.contains("vuoto:" + n) ? "" : "dati");
+      const QChar c = n.back();
+      if (mancanti.contains(QString("c") + c)) QDir(dir.path()).mkdir(n);
+      else if (!mancanti.contains(c) || mancanti.contains(QString("v") + c)) scriviFile(dir.filePath(n), mancanti.contains(c) ? "" : "dati");
+    }
+    if (segnalato.isEmpty()) {
+      psubControllaFileDati();
+      QVERIFY(amb.finta.messaggi.isEmpty());
+      const auto scrittura = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+      for (const QString& n : NOMI) QCOMPARE(bool(QFileInfo(dir.filePath(n)).permissions() & scrittura), n.endsWith(u'2'));
+      return;
     }
     QVERIFY_THROWS_EXCEPTION(FineProgramma, psubControllaFileDati());
     QCOMPARE(amb.finta.messaggi.size(), 1);
     const auto& m = amb.finta.messaggi.constFirst();
-    QCOMPARE(m.testo, QStringLiteral("Impossibile trovare il file:\r\n\r\n") + dir.filePath(segnalato) +
+    QCOMPARE(m.testo, QStringLiteral("Impossibile trovare il file:\r\n\r\n") + dir.filePath("Mr.Gorbio.00" + segnalato) +
                           QStringLiteral(".\r\n\r\nE' necessario reinstallare l'applicazione... :("));
     QCOMPARE(m.titolo, QStringLiteral(" Veltrak Info Service..."));
     QCOMPARE(m.icona, Icona::Esclamazione);
-  }
-
-  // tutti presenti: nessun messaggio, e solo le impostazioni restano scrivibili
-  void protezioneDaScrittura() {
-    AmbienteTest amb;
-    QTemporaryDir dir;
-    psubImpostaPercorsi(dir.path());
-    for (const QString& n : NOMI) scriviFile(dir.filePath(n), "dati");
-    psubControllaFileDati();
-    QVERIFY(amb.finta.messaggi.isEmpty());
-    for (const QString& n : NOMI) {
-      const bool scrivibile = QFileInfo(dir.filePath(n)).permissions() &
-                              (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
-      QCOMPARE(scrivibile, n == u"Mr.Gorbio.002");
-    }
   }
 
   void listaParole_data() {
@@ -91,32 +79,26 @@ private slots:
       QCOMPARE(colParole.Count(), 4100);
       // righe tutte uguali: l'ultima parola e' la prima riga in maiuscole
       QCOMPARE(colParole.Item(4100), QString::fromLatin1(contenuto.left(contenuto.indexOf('\n'))).trimmed().toUpper());
-    } else {
-      QVERIFY_THROWS_EXCEPTION(FineProgramma, psubCaricaParole());
-      QCOMPARE(amb.finta.ultimoMessaggio(), QStringLiteral("Il file:\r\n\r\n") + gstrFileParole +
-                                                QStringLiteral("\r\n\r\nè stato corrotto.\r\n\r\nE' necessario "
-                                                               "reinstallare l'applicazione... :("));
-      QVERIFY(amb.finta.fermaSuoni > 0);  // il brano d'avvio si ferma
+      return;
     }
+    QVERIFY_THROWS_EXCEPTION(FineProgramma, psubCaricaParole());
+    QCOMPARE(amb.finta.ultimoMessaggio(), "Il file:\r\n\r\n" + gstrFileParole +
+                                              "\r\n\r\nè stato corrotto.\r\n\r\nE' necessario reinstallare l'applicazione... :(");
+    QVERIFY(amb.finta.fermaSuoni > 0);  // il brano d'avvio si ferma
   }
 
-  // la lista vera che accompagna il gioco: 4100 parole diverse, solo lettere del gioco, da 6 a 10
+  // la lista vera che accompagna il gioco: 4100 righe CR LF, parole diverse, solo lettere del gioco, da 6 a 10
   void listaSpedita() {
     AmbienteTest amb;
     psubImpostaPercorsi(cartellaSorgenti() + QStringLiteral("/data"));
     psubCaricaParole();
-    QCOMPARE(colParole.Count(), 4100);
     const QByteArray grezzo = leggiFile(gstrFileParole);
-    QCOMPARE(grezzo.count("\r\n"), 4100);
-    QCOMPARE(grezzo.count('\n'), 4100);
+    QVERIFY(grezzo.count("\r\n") == 4100 && grezzo.count('\n') == 4100);
     QSet<QString> viste;
-    static const QRegularExpression valida(QStringLiteral("^[ABCDEFGHILMNOPQRSTUVZ]{6,10}$"));
-    for (int i = 1; i <= colParole.Count(); ++i) {
-      const QString& p = colParole.Item(i);
-      if (!valida.match(p).hasMatch()) QFAIL(qPrintable(QStringLiteral("parola non valida: ") + p));
-      viste.insert(p);
-    }
+    for (int i = 1; i <= colParole.Count(); ++i) viste.insert(colParole.Item(i));
     QCOMPARE(viste.size(), 4100);
+    const QString tutte = viste.values().join(u'\n');
+    QVERIFY(QRegularExpression(QStringLiteral("^[ABCDEFGHILMNOPQRSTUVZ]{6,10}(\n[ABCDEFGHILMNOPQRSTUVZ]{6,10})*$")).match(tutte).hasMatch());
   }
 };
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/finestre.h"
+#include "app/timer.h"
 #include "scores/classifica.h"
 #include "support/aiuti.h"
 #include "support/tavolo.h"
@@ -14,11 +15,7 @@ namespace {
 
 // Un tavolo con cinque giocatori in classifica: NomeP, (10-P)° round, 1000-100*P punti.
 struct Classifica : Tavolo {
-  Classifica()
-      : Tavolo({QStringLiteral("CAVOLO")},
-               "[Toob]\r\nk=3\r\n[Nome]\r\n1=Nome1\r\n2=Nome2\r\n3=Nome3\r\n4=Nome4\r\n5=Nome5\r\n"
-               "[Info]\r\n1=9° round\r\n2=8° round\r\n3=7° round\r\n4=6° round\r\n5=5° round\r\n"
-               "[Punteggio]\r\n1=900\r\n2=800\r\n3=700\r\n4=600\r\n5=500\r\n") {
+  Classifica() : Tavolo({"CAVOLO"}, leggiFile(GORBIO_SORGENTI "/tests/dati/classifica-piena.ini")) {
     finta.modaliVisibili = true;
   }
 };
@@ -30,8 +27,7 @@ QStringList righe(QDialog* d) {
     QStringList celle;
     for (const char* c : {"lblNome_%1", "lblInfo_%1", "lblPunteggio_%1"}) {
       const auto* l = d->findChild<QLabel*>(QString::fromLatin1(c).arg(p));
-      const bool evidente = pfuncColoreTesto(l) == QColor(255, 0, 0) && l->font().bold();
-      celle << l->text() + (evidente ? "*" : "");
+      celle << l->text() + (pfuncColoreTesto(l) == QColor(255, 0, 0) && l->font().bold() ? "*" : "");
     }
     r << celle.join('|');
   }
@@ -44,29 +40,11 @@ class TestFrmClassifica : public QObject {
   Q_OBJECT
 
 private slots:
-  void menuF5eF6() {
-    Classifica t;
-    gintPosizioneClassifica = 2;
-    // con la clessidra i due comandi non fanno nulla
-    t.f->setMousePointer(PUNTATORE_CLESSIDRA);
-    t.f->mnuClassificaVisualizza->trigger();
-    t.f->mnuClassificaResetta->trigger();
-    QCOMPARE(t.finta.eventi, QStringList());
-    // senza, F5 mostra la tabella e nessuna riga e' piu' quella appena inserita
-    t.f->setMousePointer(PUNTATORE_NORMALE);
-    QStringList viste;
-    t.finta.azioniModali = {[&](QDialog* d) { viste = righe(d); }};
-    t.f->mnuClassificaVisualizza->trigger();
-    QCOMPARE(viste.first(), "Nome1|9° round|900");
-    QCOMPARE(viste.filter("*"), QStringList());
-    QCOMPARE(t.finta.suoni, QStringList({"ID_36", "ID_25"}));
-  }
-
   void inserimento_data() {
+    // pari al terzo: sopra di lui; pari al quinto: il vecchio quinto sparisce; record
     colonne<int, int>("punteggio", "posto");
-    QTest::newRow("pari al terzo: sopra di lui") << 700 << 3;
-    QTest::newRow("pari al quinto: il vecchio quinto sparisce") << 500 << 5;
-    QTest::newRow("record") << 1000 << 1;
+    for (const auto& [punti, posto] : {std::pair(700, 3), std::pair(500, 5), std::pair(1000, 1)})
+      QTest::addRow("%d", punti) << punti << posto;
   }
   void inserimento() {
     const auto [punteggio, posto] = dati<int, int>("punteggio", "posto");
@@ -80,67 +58,85 @@ private slots:
     t.finta.azioniModali = {[&](QDialog* d) { viste = righe(d); }};
     t.f->msubAggiornaClassifica();
     QCOMPARE(t.finta.prompt, QStringList(3, "Inserisci il tuo nome...\r\n\r\n(Max 12 caratteri)"));
-    // la finestra rilegge il file: la nuova voce al suo posto, lei sola in evidenza
-    QCOMPARE(viste[posto - 1], QStringLiteral("Mario Rossi*|12° round*|%1*").arg(punteggio));
-    QCOMPARE(viste.filter("*").size(), 1);
-    const QString scesa = QStringLiteral("Nome%1|%2° round|%3").arg(posto).arg(10 - posto).arg(1000 - 100 * posto);
-    if (posto < 5) QCOMPARE(viste[posto], scesa);
+    // la finestra rilegge il file: la nuova voce al suo posto, lei sola in evidenza, le altre scese
+    QStringList attese;
+    for (int v = 1; v <= 4; ++v) attese << QStringLiteral("Nome%1|%2° round|%3").arg(v).arg(10 - v).arg(1000 - 100 * v);
+    attese.insert(posto - 1, QStringLiteral("Mario Rossi*|12° round*|%1*").arg(punteggio));
+    QCOMPARE(viste, attese);
   }
 
-  // la chiusura, comunque avvenga, suona e fa ripartire i timer una volta sola
-  void chiusuraUnaVolta_data() {
+  // F5 durante una partita: nessuna riga in evidenza, i timer fermi dentro, la
+  // chiusura, comunque avvenga, suona e fa ripartire i timer una volta sola
+  void visualizza_data() {
+    // clic su un nome, sullo sfondo, sul bordo; Esc; il pulsante di chiusura
     QTest::addColumn<QString>("modo");
-    QTest::newRow("clic su un nome") << "lblNome_4";
-    QTest::newRow("clic sullo sfondo") << "Picture1";
-    QTest::newRow("clic sul bordo") << "";
-    QTest::newRow("Esc") << "esc";
-    QTest::newRow("pulsante di chiusura") << "close";
+    for (const char* modo : {"lblNome_4", "Picture1", "", "esc", "close"}) QTest::newRow(*modo ? modo : "bordo") << QString(modo);
   }
-  void chiusuraUnaVolta() {
+  void visualizza() {
     QFETCH(QString, modo);
     Classifica t;
     gblnPartitaInCorso = true;
+    gintPosizioneClassifica = 2;
     psubRiprendiTimer();
     int tempoDentro = -1;
+    QStringList viste;
     t.finta.azioniModali = {[&](QDialog* d) {
       tempoDentro = t.f->tmrTempo.Interval();
+      viste = righe(d);
       if (modo == "esc") QTest::keyClick(d, Qt::Key_Escape);
       else if (modo == "close") d->close();
       else QTest::mouseClick(modo.isEmpty() ? d : d->findChild<QWidget*>(modo), Qt::LeftButton, {}, QPoint(2, 2));
       QVERIFY(!d->isVisible());
     }};
-    t.f->mnuClassificaVisualizza_Click();
+    t.f->mnuClassificaVisualizza->trigger();
     QCOMPARE(tempoDentro, 0);
+    QCOMPARE(viste.first(), "Nome1|9° round|900");
+    QCOMPARE(viste.filter("*"), QStringList());
+    QCOMPARE(t.finta.suoni, QStringList({"ID_36", "ID_25"}));
     // una pausa all'apertura e una alla chiusura
-    QCOMPARE(t.finta.suoni.count("ID_25"), 1);
     QCOMPARE(t.finta.eventi.count("attesa:250"), 2);
     QCOMPARE(t.f->tmrTempo.Interval(), 1000);
     QVERIFY(!gblnFinestraAperta);
   }
 
-  // si chiude solo confermando; durante il brano d'avvio in silenzio, senza fermarlo
+  // con la clessidra F5 e F6 non fanno nulla; il reset si chiude solo confermando, poi
+  // pulsanti spenti e clessidra per 4,85 s (2 s se suona il brano, in silenzio), solo dopo scrive
   void azzeramento_data() {
-    colonne<bool, QStringList>("brano", "suoni");
-    QTest::newRow("senza brano") << false << QStringList{"ID_37", "ID_36", "ID_25"};
-    QTest::newRow("con il brano") << true << QStringList{};
+    colonne<bool, QStringList, int>("brano", "suoni", "durata");
+    QTest::newRow("senza brano") << false << QStringList{"ID_37", "ID_36", "ID_25"} << 4850;
+    QTest::newRow("con il brano") << true << QStringList{} << 2000;
   }
   void azzeramento() {
-    const auto [brano, suoni] = dati<bool, QStringList>("brano", "suoni");
+    const auto [brano, suoni, durata] = dati<bool, QStringList, int>("brano", "suoni", "durata");
     Classifica t;
+    t.f->setMousePointer(PUNTATORE_CLESSIDRA);
+    for (QAction* menu : {t.f->mnuClassificaVisualizza, t.f->mnuClassificaResetta}) menu->trigger();
+    QCOMPARE(t.finta.eventi, QStringList());
+    t.f->setMousePointer(PUNTATORE_NORMALE);
     if (brano) t.f->tmrWaveMp3.setInterval(22000);
     QStringList viste;
-    t.finta.azioniModali = {[](QDialog* d) {
-                              QVERIFY(!d->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-                              d->close();
-                              QTest::keyClick(d, Qt::Key_Escape);
-                              QVERIFY(d->isVisible());
-                              QTest::mouseClick(d->findChild<QPushButton*>("cmdConferma"), Qt::LeftButton);
-                              QVERIFY(!d->isVisible());
-                            },
-                            [&](QDialog* d) { viste = righe(d); }};
-    t.f->mnuClassificaResetta_Click();
+    QString durante;
+    qint64 inizio = 0;
+    const auto reset = [&](QDialog* d) {
+      QVERIFY(!d->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+      d->close();
+      QTest::keyClick(d, Qt::Key_Escape);
+      QVERIFY(d->isVisible());
+      auto* conferma = d->findChild<QPushButton*>("cmdConferma");
+      // poco prima della fine delle attese: pulsanti spenti, clessidra, classifica non ancora scritta
+      Timer sonda([&] { durante = QStringLiteral("%1 %2 ").arg(conferma->isEnabled()).arg(d->cursor().shape()) +
+                                  pfuncLeggiIni(gstrFileIni, "Nome", "1"); });
+      sonda.setInterval(durata - 100);
+      inizio = t.finta.ora;
+      QTest::mouseClick(conferma, Qt::LeftButton);
+      QVERIFY(!d->isVisible());
+    };
+    t.finta.azioniModali = {reset, [&](QDialog* d) { viste = righe(d); }};
+    t.f->mnuClassificaResetta->trigger();
+    QCOMPARE(t.finta.ora - inizio, durata);
+    QCOMPARE(durante, QStringLiteral("0 %1 Nome1").arg(int(Qt::WaitCursor)));
     QCOMPARE(t.finta.beeps, 1);
-    t.f->mnuClassificaVisualizza_Click();
+    t.f->mnuClassificaVisualizza->trigger();
     QCOMPARE(viste, QStringList(5, "vuoto|vuoto|vuoto"));
     QCOMPARE(pfuncLeggiIni(gstrFileIni, "Toob", "k"), "3");
     QCOMPARE(t.finta.suoni, suoni);

@@ -11,22 +11,17 @@
 #include "scores/classifica.h"
 #include "support/piattaformafinta.h"
 
-namespace {
-bool aggiorna() {
+// ogni aggiornamento entra primo: la tabella dopo n aggiornamenti e' n, n-1, ... n-4
+static bool aggiorna() {
   psubLeggiClassifica();
-  const int k = static_cast<int>(pfuncVal(pfuncLeggiIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k"))));
-  const int n = k + 1;
-  // ogni aggiornamento entra primo: la tabella dopo n aggiornamenti e' n, n-1, ... n-4
-  psubInserisciVoce(gudtClassifica, pfuncPostoClassifica(n, gudtClassifica),
-                    pfuncNuovaVoce(QStringLiteral("g%1").arg(n), n, n % 99 + 1));
+  const int n = static_cast<int>(pfuncVal(pfuncLeggiIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k")))) + 1;
+  psubInserisciVoce(gudtClassifica, pfuncPostoClassifica(n, gudtClassifica), pfuncNuovaVoce(QStringLiteral("g%1").arg(n), n, n % 99 + 1));
   QList<VoceIni> voci = pfuncVociClassifica(gudtClassifica);
   voci.append({QStringLiteral("Toob"), QStringLiteral("k"), QString::number(n)});
   if (!pfuncScriviIniTutte(gstrFileIni, voci)) return false;
   std::printf("%d\n", n);
-  std::fflush(stdout);
-  return true;
+  return std::fflush(stdout) == 0;
 }
-}  // namespace
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
@@ -35,17 +30,16 @@ int main(int argc, char* argv[]) {
   const QFileInfo file(QString::fromLocal8Bit(argv[1]));
   psubImpostaPercorsi(file.absolutePath());
   gstrFileIni = file.absoluteFilePath();
-  if (argc > 2) {
-    int esito = 0;
-    try {
-      esito = aggiorna() ? 0 : 1;
-    } catch (const FineProgramma&) {
-      esito = 3;
-    }
-    for (const auto& m : amb.finta.messaggi) std::printf("messaggio: %s\n", qPrintable(m.testo));
-    return esito;
+  // senza --una aggiorna finche' la scrittura riesce (o finche' lo uccidono)
+  if (argc == 2) {
+    while (aggiorna()) continue;
+    return 1;
   }
-  while (aggiorna()) {
+  int esito = 3;
+  try {
+    esito = aggiorna() ? 0 : 1;
+  } catch (const FineProgramma&) {
   }
-  return 1;
+  for (const auto& m : amb.finta.messaggi) std::printf("messaggio: %s\n", qPrintable(m.testo));
+  return esito;
 }
