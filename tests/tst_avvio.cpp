@@ -1,5 +1,5 @@
-// L'avvio: i controlli in ordine, ogni uscita con il suo messaggio, il contatore degli avvii,
-// l'avviso della scheda audio, e la finestra del gioco pronta.
+// L'avvio: i passi in ordine e nei tempi, ogni uscita con il suo messaggio, il contatore degli avvii,
+// l'avviso della scheda audio, il nome del sistema e le figure della finestra d'avvio.
 #include <QCheckBox>
 #include <QDialog>
 #include <QPointer>
@@ -20,20 +20,28 @@ namespace {
 // Una cartella del programma con i cinque file dati.
 struct Cartella {
   QTemporaryDir dir;
-  explicit Cartella(const QByteArray& impostazioni = "[Nome]\r\n1=vuoto\r\n") {
-    QByteArray parole;
-    for (int i = 0; i < 4100; ++i) parole += "CAVOLO\r\n";
-    scriviFile(dir.filePath("Mr.Gorbio.001"), parole);
+  explicit Cartella(const QByteArray& impostazioni = "[Nome]\r\n1=vuoto\r\n", int parole = 4100) {
+    scriviFile(dir.filePath("Mr.Gorbio.001"), QByteArray("CAVOLO\r\n").repeated(parole));
     scriviFile(dir.filePath("Mr.Gorbio.002"), impostazioni);
     for (const char* n : {"Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"}) scriviFile(dir.filePath(n), "RIFF");
   }
   QByteArray impostazioni() const { return leggiFile(dir.filePath("Mr.Gorbio.002")); }
 };
 
-// Main crea le finestre sul heap: si distruggono (senza chiuderle) prima che
-// la piattaforma finta se ne vada.
-struct Pulizia {
-  ~Pulizia() {
+// Main crea le finestre sul heap: si distruggono (senza chiuderle) prima della piattaforma finta.
+// Intanto annota fra gli eventi, con l'ora finta, quando le due finestre si preparano, si mostrano, si chiudono.
+struct Pulizia : QObject {
+  PiattaformaFinta& finta;
+  explicit Pulizia(PiattaformaFinta& f) : finta(f) { qApp->installEventFilter(this); }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    // 17 Show, 18 Hide, 203 WinIdChange (la finestra nativa creata)
+    static const QHash<QString, QString> tipi = {{"frmAvvio 17", "si mostra"}, {"frmAvvio 18", "chiusa"},
+                                                 {"frmGioco 17", "si mostra"}, {"frmGioco 203", "pronta"}};
+    const QString chi = o->objectName() + ' ' + QString::number(e->type());
+    if (tipi.contains(chi)) finta.eventi << chi.section(' ', 0, 0) + ' ' + tipi[chi] + " a " + QString::number(finta.ora);
+    return false;
+  }
+  ~Pulizia() override {
     QList<QPointer<QWidget>> finestre;
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (!w->parentWidget()) finestre.append(w);
@@ -43,85 +51,88 @@ struct Pulizia {
   }
 };
 
-struct Uscita { QSize schermo; int bit; bool altraCopia; QString messaggio; Icona icona; };
-
 }  // namespace
 
 class TestAvvio : public QObject {
   Q_OBJECT
 
 private slots:
-  // al minimo richiesto (800x600, 65536 colori) si parte
+  // al minimo richiesto (800x600, 65536 colori) si parte: i passi in ordine e la schermata iniziale
   void avvioCompleto() {
     AmbienteTest amb;
-    Pulizia pulizia;
+    Pulizia pulizia(amb.finta);
     amb.finta.schermo = QSize(800, 600);
     amb.finta.bpp = 16;
-    amb.finta.modaliVisibili = false;
     Cartella c;
     MainDa(c.dir.path());
-    QVERIFY(amb.finta.messaggi.isEmpty());
+    QVERIFY(amb.finta.messaggi.isEmpty() && amb.finta.inatteso.isEmpty());
     QCOMPARE(colParole.Count(), 4100);
-    QVERIFY(gfrmGioco && gfrmGioco->isVisible());
-    QCOMPARE(gfrmGioco->windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
-    // attese di 0.05 e 1.2 secondi, il brano dal disco
-    QVERIFY(amb.finta.eventi.contains(QStringLiteral("suono:file:Mr.Gorbio.004")));
-    QCOMPARE(amb.finta.ora, 1250);
-    QCOMPARE(pfuncLeggiIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k")), QStringLiteral("1"));
+    QCOMPARE(gstrSistemaOperativo, QString());
+    // 50 ms, il brano, la finestra del gioco preparata nascosta, il resto di 1.25 s, poi lo scambio
+    QCOMPARE(amb.finta.eventi, QStringList({"frmAvvio si mostra a 0", "attesa:50", "suono:file:Mr.Gorbio.004",
+                                            "frmGioco pronta a 50", "attesa:1200", "frmAvvio chiusa a 1250",
+                                            "frmGioco si mostra a 1250"}));
+    QCOMPARE(c.impostazioni(), QByteArray("[Nome]\r\n1=vuoto\r\n[Toob]\r\nk=1\r\n"));
+    const frmGioco& f = *gfrmGioco;
+    QCOMPARE(f.windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
+    QCOMPARE(f.puntatoreLettere(), int(PUNTATORE_DIVIETO));
+    QVERIFY(!f.mnuFilePausa->isEnabled() && !f.mnuFileTermina->isEnabled() && !f.mnuFileSalva->isEnabled());
+    QVERIFY(f.mnuFileNuovogioco->isEnabled() && f.mnuFileCarica->isEnabled());
+    for (int i = 1; i <= 3; ++i) QVERIFY(!f.cmdGioco(i)->isEnabled());
+    const QList<QAction*> comandi = {f.mnuInfoGorbio, f.mnuFileNuovogioco, f.mnuFilePausa,
+                                     f.mnuFileTermina, f.mnuClassificaVisualizza, f.mnuClassificaResetta};
+    for (int i = 0; i < comandi.size(); ++i) QCOMPARE(comandi[i]->shortcut(), QKeySequence(Qt::Key_F1 + i));
+    // il pulsante che mostra la parola non si vede; la finestra non ha la X
+    QVERIFY(f.lblRound->isHidden() && !f.Command1->isVisible());
+    QVERIFY(!f.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!f.tmrTempo.attivo() && !f.tmrRutto.attivo() && f.tmrCrediti.attivo());
     // il titolo del brano resta 22 secondi dall'inizio del brano
     amb.finta.avanza(20700);
-    QVERIFY(!gfrmGioco->lblTitoloWaveMp3->isHidden());
+    QVERIFY(!f.lblTitoloWaveMp3->isHidden());
     amb.finta.avanza(200);
-    QVERIFY(gfrmGioco->lblTitoloWaveMp3->isHidden() && !gfrmGioco->tmrWaveMp3.attivo());
+    QVERIFY(f.lblTitoloWaveMp3->isHidden() && !f.tmrWaveMp3.attivo());
   }
 
+  // l'avviso della seconda copia ha l'icona d'informazione, gli altri quella d'esclamazione
   void usciteConMessaggio_data() {
-    QTest::addColumn<Uscita>("u");
+    colonne<QSize, int, bool, int, QString>("schermo", "bit", "copia", "parole", "messaggio");
     const QString schermo = QStringLiteral("La risoluzione attuale dello schermo è: %1.\r\nPer l'esecuzione di Veltrak "
                                            "Mr.Gorbio è necessaria\runa risoluzione minima di 800x600...");
-    QTest::newRow("seconda copia") << Uscita{{1024, 768}, 24, true, "Veltrak Mr.Gorbio 1.0\r\n è già in esecuzione...",
-                                             Icona::Informazione};
-    QTest::newRow("schermo stretto") << Uscita{{799, 600}, 24, false, schermo.arg("799x600"), Icona::Esclamazione};
-    QTest::newRow("schermo basso") << Uscita{{800, 599}, 24, false, schermo.arg("800x599"), Icona::Esclamazione};
-    QTest::newRow("256 colori") << Uscita{{800, 600}, 8, false,
-                                          "L'impostazione corrente dei colori dello schermo è: 256.\r\r\nVeltrak "
-                                          "Mr.Gorbio 1.0 necessita di almeno 65536 colori...",
-                                          Icona::Esclamazione};
+    const QString copia = "Veltrak Mr.Gorbio 1.0\r\n è già in esecuzione...";
+    const QString colori = "L'impostazione corrente dei colori dello schermo è: 256.\r\r\nVeltrak Mr.Gorbio 1.0 "
+                           "necessita di almeno 65536 colori...";
+    const QString corrotta = "Il file:\r\n\r\n<001>\r\n\r\nè stato corrotto.\r\n\r\nE' necessario reinstallare "
+                             "l'applicazione... :(";
+    QTest::newRow("seconda copia") << QSize(1024, 768) << 24 << true << 4100 << copia;
+    QTest::newRow("seconda copia e schermo piccolo") << QSize(640, 480) << 8 << true << 4100 << copia;
+    QTest::newRow("schermo stretto") << QSize(799, 600) << 24 << false << 4100 << schermo.arg("799x600");
+    QTest::newRow("schermo basso") << QSize(800, 599) << 24 << false << 4100 << schermo.arg("800x599");
+    QTest::newRow("256 colori") << QSize(800, 600) << 8 << false << 4100 << colori;
+    // l'avvio si e' gia' contato quando la lista si controlla
+    QTest::newRow("lista corrotta") << QSize(800, 600) << 16 << false << 1 << corrotta;
   }
   void usciteConMessaggio() {
-    QFETCH(Uscita, u);
+    const auto [schermo, bit, copia, parole, messaggio] =
+        dati<QSize, int, bool, int, QString>("schermo", "bit", "copia", "parole", "messaggio");
     AmbienteTest amb;
-    Pulizia pulizia;
-    amb.finta.schermo = u.schermo;
-    amb.finta.bpp = u.bit;
-    amb.finta.altraCopia = u.altraCopia;
-    Cartella c;
+    Pulizia pulizia(amb.finta);
+    amb.finta.schermo = schermo;
+    amb.finta.bpp = bit;
+    amb.finta.altraCopia = copia;
+    Cartella c("[Nome]\r\n1=vuoto\r\n", parole);
     QVERIFY_THROWS_EXCEPTION(FineProgramma, MainDa(c.dir.path()));
     QCOMPARE(amb.finta.messaggi.size(), 1);
-    QCOMPARE(amb.finta.messaggi[0].testo, u.messaggio);
-    QCOMPARE(amb.finta.messaggi[0].icona, u.icona);
+    QCOMPARE(amb.finta.messaggi[0].testo, QString(messaggio).replace("<001>", c.dir.filePath("Mr.Gorbio.001")));
+    QCOMPARE(amb.finta.messaggi[0].icona, copia ? Icona::Informazione : Icona::Esclamazione);
     QCOMPARE(amb.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Service..."));
-    QVERIFY(!gfrmGioco);
-    // nessun avvio contato
-    QVERIFY(!c.impostazioni().contains("Toob"));
-  }
-
-  void listaCorrottaContaLAvvio() {
-    AmbienteTest amb;
-    Pulizia pulizia;
-    Cartella c;
-    scriviFile(c.dir.filePath("Mr.Gorbio.001"), "CAVOLO\r\n");
-    QVERIFY_THROWS_EXCEPTION(FineProgramma, MainDa(c.dir.path()));
-    QVERIFY(amb.finta.ultimoMessaggio().contains(QStringLiteral("è stato corrotto.")));
-    QVERIFY(c.impostazioni().contains("[Toob]\r\nk=1\r\n"));
+    QVERIFY(!gfrmGioco || !gfrmGioco->isVisible());
+    QCOMPARE(c.impostazioni().contains("[Toob]\r\nk=1\r\n"), parole < 4100);
   }
 
   void contatoreDegliAvvii_data() {
     colonne<QString, int>("letto", "prossimo");
     QTest::newRow("primo avvio") << " " << 1;
     QTest::newRow("normale") << "41" << 42;
-    QTest::newRow("con spazi") << " 7 " << 8;
-    QTest::newRow("non numerico") << "abc" << 1;
     QTest::newRow("fuori dai 16 bit") << "99999" << 1;
     QTest::newRow("al massimo resta") << "32767" << 32767;
   }
@@ -143,7 +154,7 @@ private slots:
   void senzaSchedaAudio() {
     const auto [valore, errore, avviso] = dati<QByteArray, bool, bool>("valore", "errore", "avviso");
     AmbienteTest amb;
-    Pulizia pulizia;
+    Pulizia pulizia(amb.finta);
     amb.finta.audio = false;
     amb.finta.erroreAudio = errore;
     amb.finta.modaliVisibili = false;
@@ -151,81 +162,62 @@ private slots:
     amb.finta.azioniModali = {[](QDialog* d) { d->findChild<QCheckBox*>("chkRicordamelo")->setChecked(false); }};
     Cartella c("[frmSchedaAudioAssente.chkRicordamelo]\r\n" + valore + "\r\n");
     MainDa(c.dir.path());
-    QVERIFY(gblnSchedaAudioAssente);
-    QCOMPARE(amb.finta.messaggi.size(), errore ? 1 : 0);
-    if (errore) {
-      QCOMPARE(amb.finta.messaggi[0].testo, QStringLiteral("Errore inaspettato nella configurazione audio...\r\n"));
-      QCOMPARE(amb.finta.messaggi[0].icona, Icona::Esclamazione);
-    }
+    QVERIFY(gblnSchedaAudioAssente && amb.finta.suoni.isEmpty() && gfrmGioco->lblTitoloWaveMp3->isHidden());
+    QCOMPARE(amb.finta.eventi.filter("msg:"),
+             errore ? QStringList("msg:Errore inaspettato nella configurazione audio...\r\n") : QStringList());
     QCOMPARE(amb.finta.eventi.contains(QStringLiteral("finestra:frmSchedaAudioAssente")), avviso);
     QCOMPARE(amb.finta.beeps, avviso ? 1 : 0);
-    if (avviso) QVERIFY(c.impostazioni().contains("value=no"));
-    QVERIFY(amb.finta.suoni.isEmpty());
-    QVERIFY(gfrmGioco->lblTitoloWaveMp3->isHidden());
+    QCOMPARE(c.impostazioni().contains("value=no"), avviso || valore == "value=no");
   }
 
-  // qui le cornici sono classiche; con quelle spesse i controlli vanno a destra, una volta sola,
-  // e nessuno resta tagliato
-  void cornici_data() {
-    colonne<QString, bool>("sistema", "spesse");
-    QTest::newRow("questa piattaforma") << mfuncRilevaOS() << false;
-    QTest::newRow("XP") << pfuncNomeSistema(2, 5, 1) << true;
+  // ogni riga della tabella dei sistemi; con cornici spesse (XP e Sconosciuto) i controlli vanno
+  // a destra, una volta sola, e nessuno resta tagliato
+  void nomeSistemaECornici_data() {
+    colonne<int, int, int, QString, bool>("piattaforma", "maggiore", "minore", "nome", "spesse");
+    QTest::newRow("9x") << 1 << 5 << 1 << "Win95/98/ME" << false;
+    QTest::newRow("NT 4") << 2 << 4 << 9 << "WinNT" << false;
+    QTest::newRow("NT 5.0") << 2 << 5 << 0 << "Win2000" << false;
+    QTest::newRow("NT 5.1") << 2 << 5 << 1 << "WinXP" << true;
+    QTest::newRow("NT 5.2") << 2 << 5 << 2 << "Si NT" << false;
+    QTest::newRow("NT 5.3") << 2 << 5 << 3 << "Sconosciuto" << true;
+    QTest::newRow("NT 6.0") << 2 << 6 << 0 << "Sconosciuto" << true;
+    QTest::newRow("altro") << 3 << 5 << 1 << "" << false;
   }
-  void cornici() {
-    const auto [sistema, spesse] = dati<QString, bool>("sistema", "spesse");
+  void nomeSistemaECornici() {
+    const auto [piattaforma, maggiore, minore, nome, spesse] =
+        dati<int, int, int, QString, bool>("piattaforma", "maggiore", "minore", "nome", "spesse");
     AmbienteTest amb;
-    gstrSistemaOperativo = sistema;
+    gstrSistemaOperativo = pfuncNomeSistema(piattaforma, maggiore, minore);
+    QCOMPARE(gstrSistemaOperativo, nome);
     frmGioco f;
     const int x = f.picScena->x();
     f.Form_Load();
     QCOMPARE(f.picScena->x(), x);
     QCOMPARE(x > 0, spesse);
-    for (const QWidget* w : std::initializer_list<const QWidget*>{f.picScena, f.fraInputLettere, f.cmdGioco(3)}) {
+    for (const QWidget* w : std::initializer_list<const QWidget*>{f.picScena, f.fraInputLettere, f.cmdGioco(3)})
       QVERIFY2(w->geometry().right() < f.centralWidget()->width(), qPrintable(w->objectName()));
-    }
   }
 
-  // le cinque figure della finestra d'avvio ci sono, preparate prima in un altro thread o no
-  void figureDAvvio_data() {
-    colonne<bool>("preparate");
-    QTest::newRow("preparate prima") << true;
-    QTest::newRow("lette dalla finestra") << false;
-  }
+  // le cinque figure della finestra d'avvio ci sono, preparate prima in un altro thread o no;
+  // un solo nome del luogo: la riga della data dice lo stesso nella finestra delle informazioni
   void figureDAvvio() {
-    const auto [preparate] = dati<bool>("preparate");
     AmbienteTest amb;
     Cartella c;
     psubImpostaPercorsi(c.dir.path());
-    if (preparate) psubPreparaImmaginiAvvio();
-    frmAvvio avvio;
-    for (int i = 0; i <= 4; ++i) {
-      const QImage attesa(QStringLiteral(":/img/avvio_%1.png").arg(i));
-      QVERIFY(!attesa.isNull());
-      QCOMPARE(avvio.imgDummy(i)->pixmap().toImage(), attesa.convertToFormat(avvio.imgDummy(i)->pixmap().toImage().format()));
+    for (const bool preparate : {false, true}) {
+      if (preparate) psubPreparaImmaginiAvvio();
+      frmAvvio avvio;
+      for (int i = 0; i <= 4; ++i) {
+        const QImage figura = avvio.imgDummy(i)->pixmap().toImage();
+        QVERIFY2(!figura.isNull(), preparate ? "preparate prima" : "lette dalla finestra");
+        QCOMPARE(figura, QImage(QStringLiteral(":/img/avvio_%1.png").arg(i)).convertToFormat(figura.format()));
+      }
     }
-    // un solo nome del luogo: la riga della data dice lo stesso nella finestra delle informazioni
     psubImpostaIdentita();
+    frmAvvio avvio;
     frmInfoMrGorbio info;
     QCOMPARE(avvio.lblDummy(5)->text() + ' ' + gstrDataProgetto,
              info.findChild<QLabel*>(QStringLiteral("lblLuogoDataProgetto"))->text());
-  }
-
-  void schermataIniziale() {
-    AmbienteTest amb;
-    frmGioco f;
-    QCOMPARE(f.windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
-    QCOMPARE(f.puntatoreLettere(), int(PUNTATORE_DIVIETO));
-    QVERIFY(!f.mnuFilePausa->isEnabled() && !f.mnuFileTermina->isEnabled() && !f.mnuFileSalva->isEnabled());
-    QVERIFY(f.mnuFileNuovogioco->isEnabled() && f.mnuFileCarica->isEnabled());
-    for (int i = 1; i <= 3; ++i) QVERIFY(!f.cmdGioco(i)->isEnabled());
-    // i comandi da F1 a F6
-    const QList<QAction*> comandi = {f.mnuInfoGorbio, f.mnuFileNuovogioco,       f.mnuFilePausa,
-                                     f.mnuFileTermina, f.mnuClassificaVisualizza, f.mnuClassificaResetta};
-    for (int i = 0; i < comandi.size(); ++i) QCOMPARE(comandi[i]->shortcut(), QKeySequence(Qt::Key_F1 + i));
-    // il pulsante che mostra la parola non si vede; la finestra non ha la X
-    QVERIFY(f.lblRound->isHidden() && !f.Command1->isVisible());
-    QVERIFY(!f.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    QCOMPARE(amb.finta.timerAttivi(), 0);
   }
 };
 
