@@ -10,7 +10,6 @@
 #include "app/frmavvio.h"
 #include "app/modgenerale.h"
 #include "extras/frminfomrgorbio.h"
-#include "persistence/profilo.h"
 #include "play/frmgioco.h"
 #include "support/aiuti.h"
 #include "support/piattaformafinta.h"
@@ -57,22 +56,45 @@ class TestAvvio : public QObject {
   Q_OBJECT
 
 private slots:
-  // al minimo richiesto (800x600, 65536 colori) si parte: i passi in ordine e la schermata iniziale
+  // al minimo richiesto (800x600, 65536 colori) si parte, con la scheda audio o senza: i passi in ordine
+  // e nei tempi, poi la schermata iniziale. Senza scheda "value" dice se avvisare; errore: il controllo
+  // stesso fallisce (modulo del suono mancante). Tolta la spunta, l'avviso non tornera'. Il contatore
+  // degli avvii: fuori dai 16 bit riparte da 1, al massimo resta.
+  void avvioCompleto_data() {
+    colonne<bool, QString, bool, bool, QString, QString>("audio", "valore", "errore", "avviso", "avvii", "poi");
+    QTest::newRow("con la scheda audio, primo avvio") << true << "value=si" << false << false << "" << "1";
+    QTest::newRow("si") << false << "value=si" << false << true << "41" << "42";
+    QTest::newRow("si con spazi") << false << "value= si " << false << true << " 7 " << "8";
+    QTest::newRow("no, fuori dai 16 bit") << false << "value=no" << false << false << "99999" << "1";
+    QTest::newRow("chiave mancante, al massimo") << false << "" << false << false << "32767" << "32767";
+    QTest::newRow("controllo fallito, si") << false << "value=si" << true << true << "abc" << "1";
+    QTest::newRow("controllo fallito, no") << false << "value=no" << true << false << "-2" << "-1";
+  }
   void avvioCompleto() {
+    const auto [audio, valore, errore, avviso, avvii, poi] =
+        dati<bool, QString, bool, bool, QString, QString>("audio", "valore", "errore", "avviso", "avvii", "poi");
     AmbienteTest amb;
     Pulizia pulizia(amb.finta);
     amb.finta.schermo = QSize(800, 600);
     amb.finta.bpp = 16;
-    Cartella c;
+    amb.finta.audio = audio;
+    amb.finta.erroreAudio = errore;
+    amb.finta.modaliVisibili = false;
+    amb.finta.azioniModali = {[](QDialog* d) { d->findChild<QCheckBox*>("chkRicordamelo")->setChecked(false); }};
+    const QString impostazioni = "[Toob]\r\nk=%1\r\n[frmSchedaAudioAssente.chkRicordamelo]\r\n%2\r\n";
+    Cartella c(impostazioni.arg(avvii, valore).toUtf8());
     MainDa(c.dir.path());
-    QVERIFY(amb.finta.messaggi.isEmpty() && amb.finta.inatteso.isEmpty());
     QCOMPARE(colParole.Count(), 4100);
     QCOMPARE(gstrSistemaOperativo, QString());
-    // 50 ms, il brano, la finestra del gioco preparata nascosta, il resto di 1.25 s, poi lo scambio
-    QCOMPARE(amb.finta.eventi, QStringList({"frmAvvio si mostra a 0", "attesa:50", "suono:file:Mr.Gorbio.004",
-                                            "frmGioco pronta a 50", "attesa:1200", "frmAvvio chiusa a 1250",
-                                            "frmGioco si mostra a 1250"}));
-    QCOMPARE(c.impostazioni(), QByteArray("[Nome]\r\n1=vuoto\r\n[Toob]\r\nk=1\r\n"));
+    QCOMPARE(gblnSchedaAudioAssente, !audio);
+    // l'errore, l'avviso; 50 ms, il brano, la finestra del gioco preparata nascosta, il resto di 1.25 s, lo scambio
+    QStringList atteso = {"frmAvvio si mostra a 0", "attesa:50", "suono:file:Mr.Gorbio.004", "frmGioco pronta a 50",
+                          "attesa:1200", "frmAvvio chiusa a 1250", "frmGioco si mostra a 1250"};
+    if (!audio) atteso.removeAt(2);
+    if (avviso) atteso = QStringList{"beep", "finestra:frmSchedaAudioAssente"} + atteso;
+    if (errore) atteso.prepend("msg:Errore inaspettato nella configurazione audio...\r\n");
+    QCOMPARE(amb.finta.eventi, atteso);
+    QCOMPARE(c.impostazioni(), impostazioni.arg(poi, avviso ? "value=no" : valore).toUtf8());
     const frmGioco& f = *gfrmGioco;
     QCOMPARE(f.windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
     QCOMPARE(f.puntatoreLettere(), int(PUNTATORE_DIVIETO));
@@ -86,9 +108,9 @@ private slots:
     QVERIFY(f.lblRound->isHidden() && !f.Command1->isVisible());
     QVERIFY(!f.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!f.tmrTempo.attivo() && !f.tmrRutto.attivo() && f.tmrCrediti.attivo());
-    // il titolo del brano resta 22 secondi dall'inizio del brano
+    // il titolo del brano resta 22 secondi dall'inizio del brano, se il brano suona
     amb.finta.avanza(20700);
-    QVERIFY(!f.lblTitoloWaveMp3->isHidden());
+    QCOMPARE(f.lblTitoloWaveMp3->isHidden(), !audio);
     amb.finta.avanza(200);
     QVERIFY(f.lblTitoloWaveMp3->isHidden() && !f.tmrWaveMp3.attivo());
   }
@@ -129,47 +151,6 @@ private slots:
     QCOMPARE(c.impostazioni().contains("[Toob]\r\nk=1\r\n"), parole < 4100);
   }
 
-  void contatoreDegliAvvii_data() {
-    colonne<QString, int>("letto", "prossimo");
-    QTest::newRow("primo avvio") << " " << 1;
-    QTest::newRow("normale") << "41" << 42;
-    QTest::newRow("fuori dai 16 bit") << "99999" << 1;
-    QTest::newRow("al massimo resta") << "32767" << 32767;
-  }
-  void contatoreDegliAvvii() {
-    const auto [letto, prossimo] = dati<QString, int>("letto", "prossimo");
-    QCOMPARE(pfuncProssimoAvvio(letto), prossimo);
-  }
-
-  void senzaSchedaAudio_data() {
-    // errore: il controllo stesso fallisce (modulo del suono mancante)
-    colonne<QByteArray, bool, bool>("valore", "errore", "avviso");
-    QTest::newRow("si") << QByteArray("value=si") << false << true;
-    QTest::newRow("si con spazi") << QByteArray("value= si ") << false << true;
-    QTest::newRow("no") << QByteArray("value=no") << false << false;
-    QTest::newRow("chiave mancante") << QByteArray() << false << false;
-    QTest::newRow("controllo fallito, si") << QByteArray("value=si") << true << true;
-    QTest::newRow("controllo fallito, no") << QByteArray("value=no") << true << false;
-  }
-  void senzaSchedaAudio() {
-    const auto [valore, errore, avviso] = dati<QByteArray, bool, bool>("valore", "errore", "avviso");
-    AmbienteTest amb;
-    Pulizia pulizia(amb.finta);
-    amb.finta.audio = false;
-    amb.finta.erroreAudio = errore;
-    amb.finta.modaliVisibili = false;
-    // tolta la spunta, l'avviso non tornera'
-    amb.finta.azioniModali = {[](QDialog* d) { d->findChild<QCheckBox*>("chkRicordamelo")->setChecked(false); }};
-    Cartella c("[frmSchedaAudioAssente.chkRicordamelo]\r\n" + valore + "\r\n");
-    MainDa(c.dir.path());
-    QVERIFY(gblnSchedaAudioAssente && amb.finta.suoni.isEmpty() && gfrmGioco->lblTitoloWaveMp3->isHidden());
-    QCOMPARE(amb.finta.eventi.filter("msg:"),
-             errore ? QStringList("msg:Errore inaspettato nella configurazione audio...\r\n") : QStringList());
-    QCOMPARE(amb.finta.eventi.contains(QStringLiteral("finestra:frmSchedaAudioAssente")), avviso);
-    QCOMPARE(amb.finta.beeps, avviso ? 1 : 0);
-    QCOMPARE(c.impostazioni().contains("value=no"), avviso || valore == "value=no");
-  }
-
   // ogni riga della tabella dei sistemi; con cornici spesse (XP e Sconosciuto) i controlli vanno
   // a destra, una volta sola, e nessuno resta tagliato
   void nomeSistemaECornici_data() {
@@ -198,23 +179,20 @@ private slots:
       QVERIFY2(w->geometry().right() < f.centralWidget()->width(), qPrintable(w->objectName()));
   }
 
-  // le cinque figure della finestra d'avvio ci sono, preparate prima in un altro thread o no;
+  // le cinque figure della finestra d'avvio, preparate in un altro thread come fa l'avvio, ciascuna al suo posto;
   // un solo nome del luogo: la riga della data dice lo stesso nella finestra delle informazioni
   void figureDAvvio() {
     AmbienteTest amb;
     Cartella c;
     psubImpostaPercorsi(c.dir.path());
-    for (const bool preparate : {false, true}) {
-      if (preparate) psubPreparaImmaginiAvvio();
-      frmAvvio avvio;
-      for (int i = 0; i <= 4; ++i) {
-        const QImage figura = avvio.imgDummy(i)->pixmap().toImage();
-        QVERIFY2(!figura.isNull(), preparate ? "preparate prima" : "lette dalla finestra");
-        QCOMPARE(figura, QImage(QStringLiteral(":/img/avvio_%1.png").arg(i)).convertToFormat(figura.format()));
-      }
-    }
     psubImpostaIdentita();
+    psubPreparaImmaginiAvvio();
     frmAvvio avvio;
+    for (int i = 0; i <= 4; ++i) {
+      const QImage figura = avvio.imgDummy(i)->pixmap().toImage();
+      QVERIFY(!figura.isNull());
+      QCOMPARE(figura, QImage(QStringLiteral(":/img/avvio_%1.png").arg(i)).convertToFormat(figura.format()));
+    }
     frmInfoMrGorbio info;
     QCOMPARE(avvio.lblDummy(5)->text() + ' ' + gstrDataProgetto,
              info.findChild<QLabel*>(QStringLiteral("lblLuogoDataProgetto"))->text());
