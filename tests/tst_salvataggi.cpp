@@ -95,7 +95,7 @@ private slots:
   void caricamentoRifiutato() {
     const auto [nome, contenuto] = dati<QString, QByteArray>("nome", "contenuto");
     Gioco g;
-    const QString percorso = nome.isEmpty() ? QString() : g.file(nome);
+    const QString percorso = nome.isEmpty() ? QStringLiteral("  ") : g.file(nome);
     if (contenuto == "<cartella>") QDir(g.dir.path()).mkdir(nome);
     else if (!nome.isEmpty()) scriviFile(percorso, contenuto);
     g.carica(percorso);
