@@ -94,6 +94,7 @@ private slots:
     if (avviso) atteso = QStringList{"beep", "finestra:frmSchedaAudioAssente"} + atteso;
     if (errore) atteso.prepend("msg:Errore inaspettato nella configurazione audio...\r\n");
     QCOMPARE(amb.finta.eventi, atteso);
+    if (errore) QCOMPARE(amb.finta.messaggi[0].icona, Icona::Esclamazione);
     QCOMPARE(c.impostazioni(), impostazioni.arg(poi, avviso ? "value=no" : valore).toUtf8());
     const frmGioco& f = *gfrmGioco;
     QCOMPARE(f.windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
@@ -147,6 +148,8 @@ private slots:
     QCOMPARE(amb.finta.messaggi[0].testo, QString(messaggio).replace("<001>", c.dir.filePath("Mr.Gorbio.001")));
     QCOMPARE(amb.finta.messaggi[0].icona, copia ? Icona::Informazione : Icona::Esclamazione);
     QCOMPARE(amb.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Service..."));
+    // la finestra del gioco nasce, nascosta, solo dopo tutti i controlli
+    QCOMPARE(bool(gfrmGioco), parole < 4100);
     QVERIFY(!gfrmGioco || !gfrmGioco->isVisible());
     QCOMPARE(c.impostazioni().contains("[Toob]\r\nk=1\r\n"), parole < 4100);
   }
