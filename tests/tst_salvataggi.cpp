@@ -115,7 +115,6 @@ private slots:
     QTest::newRow("senza estensione") << "partita" << 0 << "partita.cap";
     QTest::newRow("CAP in maiuscole") << "partita.CAP" << 0 << "partita.CAP";
     QTest::newRow("altra estensione") << "partita.txt" << 0 << "partita.txt.cap";
-    QTest::newRow("cartella inesistente") << "manca/partita.cap" << 0 << "";
     // il file temporaneo accanto avrebbe un nome troppo lungo: fallisce anche da root
     QTest::newRow("file esistente, nome al limite") << QString(251, u'p') + ".cap" << 1 << "";
     // col salvataggio supererebbe quello che il caricamento accetta
