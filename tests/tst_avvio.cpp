@@ -2,7 +2,6 @@
 // l'avviso della scheda audio, il nome del sistema e le figure della finestra d'avvio.
 #include <QCheckBox>
 #include <QDialog>
-#include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 
@@ -41,11 +40,9 @@ struct Pulizia : QObject {
     return false;
   }
   ~Pulizia() override {
-    QList<QPointer<QWidget>> finestre;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (!w->parentWidget()) finestre.append(w);
+      if (!w->parentWidget()) w->deleteLater();
     }
-    for (const QPointer<QWidget>& w : finestre) delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };
