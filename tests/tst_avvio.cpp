@@ -1,8 +1,7 @@
-// L'avvio: i controlli in ordine, ogni uscita con il suo messaggio, il contatore degli avvii,
-// l'avviso della scheda audio, e la finestra del gioco pronta.
+// L'avvio: i passi in ordine e nei tempi, ogni uscita con il suo messaggio, il contatore degli avvii,
+// l'avviso della scheda audio, il nome del sistema e le figure della finestra d'avvio.
 #include <QCheckBox>
 #include <QDialog>
-#include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 
@@ -10,7 +9,6 @@
 #include "app/frmavvio.h"
 #include "app/modgenerale.h"
 #include "extras/frminfomrgorbio.h"
-#include "persistence/profilo.h"
 #include "play/frmgioco.h"
 #include "support/aiuti.h"
 #include "support/piattaformafinta.h"
@@ -20,30 +18,34 @@ namespace {
 // Una cartella del programma con i cinque file dati.
 struct Cartella {
   QTemporaryDir dir;
-  explicit Cartella(const QByteArray& impostazioni = "[Nome]\r\n1=vuoto\r\n") {
-    QByteArray parole;
-    for (int i = 0; i < 4100; ++i) parole += "CAVOLO\r\n";
-    scriviFile(dir.filePath("Mr.Gorbio.001"), parole);
+  explicit Cartella(const QByteArray& impostazioni = "[Nome]\r\n1=vuoto\r\n", int parole = 4100) {
+    scriviFile(dir.filePath("Mr.Gorbio.001"), QByteArray("CAVOLO\r\n").repeated(parole));
     scriviFile(dir.filePath("Mr.Gorbio.002"), impostazioni);
     for (const char* n : {"Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"}) scriviFile(dir.filePath(n), "RIFF");
   }
   QByteArray impostazioni() const { return leggiFile(dir.filePath("Mr.Gorbio.002")); }
 };
 
-// Main crea le finestre sul heap: si distruggono (senza chiuderle) prima che
-// la piattaforma finta se ne vada.
-struct Pulizia {
-  ~Pulizia() {
-    QList<QPointer<QWidget>> finestre;
+// Main crea le finestre sul heap: si distruggono (senza chiuderle) prima della piattaforma finta.
+// Intanto annota fra gli eventi, con l'ora finta, quando le due finestre si preparano, si mostrano, si chiudono.
+struct Pulizia : QObject {
+  PiattaformaFinta& finta;
+  explicit Pulizia(PiattaformaFinta& f) : finta(f) { qApp->installEventFilter(this); }
+  bool eventFilter(QObject* o, QEvent* e) override {
+    // 17 Show, 18 Hide, 203 WinIdChange (la finestra nativa creata)
+    static const QHash<QString, QString> tipi = {{"frmAvvio 17", "si mostra"}, {"frmAvvio 18", "chiusa"},
+                                                 {"frmGioco 17", "si mostra"}, {"frmGioco 203", "pronta"}};
+    const QString chi = o->objectName() + ' ' + QString::number(e->type());
+    if (tipi.contains(chi)) finta.eventi << chi.section(' ', 0, 0) + ' ' + tipi[chi] + " a " + QString::number(finta.ora);
+    return false;
+  }
+  ~Pulizia() override {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (!w->parentWidget()) finestre.append(w);
+      if (!w->parentWidget()) w->deleteLater();
     }
-    for (const QPointer<QWidget>& w : finestre) delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };
-
-struct Uscita { QSize schermo; int bit; bool altraCopia; QString messaggio; Icona icona; };
 
 }  // namespace
 
@@ -51,181 +53,148 @@ class TestAvvio : public QObject {
   Q_OBJECT
 
 private slots:
-  // al minimo richiesto (800x600, 65536 colori) si parte
+  // al minimo richiesto (800x600, 65536 colori) si parte, con la scheda audio o senza: i passi in ordine
+  // e nei tempi, poi la schermata iniziale. Senza scheda "value" dice se avvisare; errore: il controllo
+  // stesso fallisce (modulo del suono mancante). Tolta la spunta, l'avviso non tornera'. Il contatore
+  // degli avvii: fuori dai 16 bit riparte da 1, al massimo resta.
+  void avvioCompleto_data() {
+    colonne<bool, QString, bool, bool, QString, QString>("audio", "valore", "errore", "avviso", "avvii", "poi");
+    QTest::newRow("con la scheda audio, primo avvio") << true << "value=si" << false << false << "" << "1";
+    QTest::newRow("si") << false << "value=si" << false << true << "41" << "42";
+    QTest::newRow("si con spazi") << false << "value= si " << false << true << " 7 " << "8";
+    QTest::newRow("no, fuori dai 16 bit") << false << "value=no" << false << false << "99999" << "1";
+    QTest::newRow("chiave mancante, al massimo") << false << "" << false << false << "32767" << "32767";
+    QTest::newRow("controllo fallito, si") << false << "value=si" << true << true << "abc" << "1";
+    QTest::newRow("controllo fallito, no") << false << "value=no" << true << false << "-2" << "-1";
+  }
   void avvioCompleto() {
+    const auto [audio, valore, errore, avviso, avvii, poi] =
+        dati<bool, QString, bool, bool, QString, QString>("audio", "valore", "errore", "avviso", "avvii", "poi");
     AmbienteTest amb;
-    Pulizia pulizia;
+    Pulizia pulizia(amb.finta);
     amb.finta.schermo = QSize(800, 600);
     amb.finta.bpp = 16;
-    amb.finta.modaliVisibili = false;
-    Cartella c;
-    MainDa(c.dir.path());
-    QVERIFY(amb.finta.messaggi.isEmpty());
-    QCOMPARE(colParole.Count(), 4100);
-    QVERIFY(gfrmGioco && gfrmGioco->isVisible());
-    QCOMPARE(gfrmGioco->windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
-    // attese di 0.05 e 1.2 secondi, il brano dal disco
-    QVERIFY(amb.finta.eventi.contains(QStringLiteral("suono:file:Mr.Gorbio.004")));
-    QCOMPARE(amb.finta.ora, 1250);
-    QCOMPARE(pfuncLeggiIni(gstrFileIni, QStringLiteral("Toob"), QStringLiteral("k")), QStringLiteral("1"));
-    // il titolo del brano resta 22 secondi dall'inizio del brano
-    amb.finta.avanza(20700);
-    QVERIFY(!gfrmGioco->lblTitoloWaveMp3->isHidden());
-    amb.finta.avanza(200);
-    QVERIFY(gfrmGioco->lblTitoloWaveMp3->isHidden() && !gfrmGioco->tmrWaveMp3.attivo());
-  }
-
-  void usciteConMessaggio_data() {
-    QTest::addColumn<Uscita>("u");
-    const QString schermo = QStringLiteral("La risoluzione attuale dello schermo è: %1.\r\nPer l'esecuzione di Veltrak "
-                                           "Mr.Gorbio è necessaria\runa risoluzione minima di 800x600...");
-    QTest::newRow("seconda copia") << Uscita{{1024, 768}, 24, true, "Veltrak Mr.Gorbio 1.0\r\n è già in esecuzione...",
-                                             Icona::Informazione};
-    QTest::newRow("schermo stretto") << Uscita{{799, 600}, 24, false, schermo.arg("799x600"), Icona::Esclamazione};
-    QTest::newRow("schermo basso") << Uscita{{800, 599}, 24, false, schermo.arg("800x599"), Icona::Esclamazione};
-    QTest::newRow("256 colori") << Uscita{{800, 600}, 8, false,
-                                          "L'impostazione corrente dei colori dello schermo è: 256.\r\r\nVeltrak "
-                                          "Mr.Gorbio 1.0 necessita di almeno 65536 colori...",
-                                          Icona::Esclamazione};
-  }
-  void usciteConMessaggio() {
-    QFETCH(Uscita, u);
-    AmbienteTest amb;
-    Pulizia pulizia;
-    amb.finta.schermo = u.schermo;
-    amb.finta.bpp = u.bit;
-    amb.finta.altraCopia = u.altraCopia;
-    Cartella c;
-    QVERIFY_THROWS_EXCEPTION(FineProgramma, MainDa(c.dir.path()));
-    QCOMPARE(amb.finta.messaggi.size(), 1);
-    QCOMPARE(amb.finta.messaggi[0].testo, u.messaggio);
-    QCOMPARE(amb.finta.messaggi[0].icona, u.icona);
-    QCOMPARE(amb.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Service..."));
-    QVERIFY(!gfrmGioco);
-    // nessun avvio contato
-    QVERIFY(!c.impostazioni().contains("Toob"));
-  }
-
-  void listaCorrottaContaLAvvio() {
-    AmbienteTest amb;
-    Pulizia pulizia;
-    Cartella c;
-    scriviFile(c.dir.filePath("Mr.Gorbio.001"), "CAVOLO\r\n");
-    QVERIFY_THROWS_EXCEPTION(FineProgramma, MainDa(c.dir.path()));
-    QVERIFY(amb.finta.ultimoMessaggio().contains(QStringLiteral("è stato corrotto.")));
-    QVERIFY(c.impostazioni().contains("[Toob]\r\nk=1\r\n"));
-  }
-
-  void contatoreDegliAvvii_data() {
-    colonne<QString, int>("letto", "prossimo");
-    QTest::newRow("primo avvio") << " " << 1;
-    QTest::newRow("normale") << "41" << 42;
-    QTest::newRow("con spazi") << " 7 " << 8;
-    QTest::newRow("non numerico") << "abc" << 1;
-    QTest::newRow("fuori dai 16 bit") << "99999" << 1;
-    QTest::newRow("al massimo resta") << "32767" << 32767;
-  }
-  void contatoreDegliAvvii() {
-    const auto [letto, prossimo] = dati<QString, int>("letto", "prossimo");
-    QCOMPARE(pfuncProssimoAvvio(letto), prossimo);
-  }
-
-  void senzaSchedaAudio_data() {
-    // errore: il controllo stesso fallisce (modulo del suono mancante)
-    colonne<QByteArray, bool, bool>("valore", "errore", "avviso");
-    QTest::newRow("si") << QByteArray("value=si") << false << true;
-    QTest::newRow("si con spazi") << QByteArray("value= si ") << false << true;
-    QTest::newRow("no") << QByteArray("value=no") << false << false;
-    QTest::newRow("chiave mancante") << QByteArray() << false << false;
-    QTest::newRow("controllo fallito, si") << QByteArray("value=si") << true << true;
-    QTest::newRow("controllo fallito, no") << QByteArray("value=no") << true << false;
-  }
-  void senzaSchedaAudio() {
-    const auto [valore, errore, avviso] = dati<QByteArray, bool, bool>("valore", "errore", "avviso");
-    AmbienteTest amb;
-    Pulizia pulizia;
-    amb.finta.audio = false;
+    amb.finta.audio = audio;
     amb.finta.erroreAudio = errore;
     amb.finta.modaliVisibili = false;
-    // tolta la spunta, l'avviso non tornera'
     amb.finta.azioniModali = {[](QDialog* d) { d->findChild<QCheckBox*>("chkRicordamelo")->setChecked(false); }};
-    Cartella c("[frmSchedaAudioAssente.chkRicordamelo]\r\n" + valore + "\r\n");
+    const QString impostazioni = "[Toob]\r\nk=%1\r\n[frmSchedaAudioAssente.chkRicordamelo]\r\n%2\r\n";
+    Cartella c(impostazioni.arg(avvii, valore).toUtf8());
     MainDa(c.dir.path());
-    QVERIFY(gblnSchedaAudioAssente);
-    QCOMPARE(amb.finta.messaggi.size(), errore ? 1 : 0);
-    if (errore) {
-      QCOMPARE(amb.finta.messaggi[0].testo, QStringLiteral("Errore inaspettato nella configurazione audio...\r\n"));
-      QCOMPARE(amb.finta.messaggi[0].icona, Icona::Esclamazione);
-    }
-    QCOMPARE(amb.finta.eventi.contains(QStringLiteral("finestra:frmSchedaAudioAssente")), avviso);
-    QCOMPARE(amb.finta.beeps, avviso ? 1 : 0);
-    if (avviso) QVERIFY(c.impostazioni().contains("value=no"));
-    QVERIFY(amb.finta.suoni.isEmpty());
-    QVERIFY(gfrmGioco->lblTitoloWaveMp3->isHidden());
-  }
-
-  // qui le cornici sono classiche; con quelle spesse i controlli vanno a destra, una volta sola,
-  // e nessuno resta tagliato
-  void cornici_data() {
-    colonne<QString, bool>("sistema", "spesse");
-    QTest::newRow("questa piattaforma") << mfuncRilevaOS() << false;
-    QTest::newRow("XP") << pfuncNomeSistema(2, 5, 1) << true;
-  }
-  void cornici() {
-    const auto [sistema, spesse] = dati<QString, bool>("sistema", "spesse");
-    AmbienteTest amb;
-    gstrSistemaOperativo = sistema;
-    frmGioco f;
-    const int x = f.picScena->x();
-    f.Form_Load();
-    QCOMPARE(f.picScena->x(), x);
-    QCOMPARE(x > 0, spesse);
-    for (const QWidget* w : std::initializer_list<const QWidget*>{f.picScena, f.fraInputLettere, f.cmdGioco(3)}) {
-      QVERIFY2(w->geometry().right() < f.centralWidget()->width(), qPrintable(w->objectName()));
-    }
-  }
-
-  // le cinque figure della finestra d'avvio ci sono, preparate prima in un altro thread o no
-  void figureDAvvio_data() {
-    colonne<bool>("preparate");
-    QTest::newRow("preparate prima") << true;
-    QTest::newRow("lette dalla finestra") << false;
-  }
-  void figureDAvvio() {
-    const auto [preparate] = dati<bool>("preparate");
-    AmbienteTest amb;
-    Cartella c;
-    psubImpostaPercorsi(c.dir.path());
-    if (preparate) psubPreparaImmaginiAvvio();
-    frmAvvio avvio;
-    for (int i = 0; i <= 4; ++i) {
-      const QImage attesa(QStringLiteral(":/img/avvio_%1.png").arg(i));
-      QVERIFY(!attesa.isNull());
-      QCOMPARE(avvio.imgDummy(i)->pixmap().toImage(), attesa.convertToFormat(avvio.imgDummy(i)->pixmap().toImage().format()));
-    }
-    // un solo nome del luogo: la riga della data dice lo stesso nella finestra delle informazioni
-    psubImpostaIdentita();
-    frmInfoMrGorbio info;
-    QCOMPARE(avvio.lblDummy(5)->text() + ' ' + gstrDataProgetto,
-             info.findChild<QLabel*>(QStringLiteral("lblLuogoDataProgetto"))->text());
-  }
-
-  void schermataIniziale() {
-    AmbienteTest amb;
-    frmGioco f;
+    QCOMPARE(gstrSistemaOperativo, QString());
+    QCOMPARE(gblnSchedaAudioAssente, !audio);
+    // l'errore, l'avviso; 50 ms, il brano, la finestra del gioco preparata nascosta, il resto di 1.25 s, lo scambio
+    QStringList atteso = {"frmAvvio si mostra a 0", "attesa:50", "suono:file:Mr.Gorbio.004", "frmGioco pronta a 50",
+                          "attesa:1200", "frmAvvio chiusa a 1250", "frmGioco si mostra a 1250"};
+    if (!audio) atteso.removeAt(2);
+    if (avviso) atteso = QStringList{"beep", "finestra:frmSchedaAudioAssente"} + atteso;
+    if (errore) atteso.prepend("msg:Errore inaspettato nella configurazione audio...\r\n");
+    QCOMPARE(amb.finta.eventi, atteso);
+    if (errore) QCOMPARE(amb.finta.messaggi[0].icona, Icona::Esclamazione);
+    QCOMPARE(c.impostazioni(), impostazioni.arg(poi, avviso ? "value=no" : valore).toUtf8());
+    const frmGioco& f = *gfrmGioco;
     QCOMPARE(f.windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
     QCOMPARE(f.puntatoreLettere(), int(PUNTATORE_DIVIETO));
     QVERIFY(!f.mnuFilePausa->isEnabled() && !f.mnuFileTermina->isEnabled() && !f.mnuFileSalva->isEnabled());
     QVERIFY(f.mnuFileNuovogioco->isEnabled() && f.mnuFileCarica->isEnabled());
     for (int i = 1; i <= 3; ++i) QVERIFY(!f.cmdGioco(i)->isEnabled());
-    // i comandi da F1 a F6
-    const QList<QAction*> comandi = {f.mnuInfoGorbio, f.mnuFileNuovogioco,       f.mnuFilePausa,
+    const QList<QAction*> comandi = {f.mnuInfoGorbio, f.mnuFileNuovogioco, f.mnuFilePausa,
                                      f.mnuFileTermina, f.mnuClassificaVisualizza, f.mnuClassificaResetta};
     for (int i = 0; i < comandi.size(); ++i) QCOMPARE(comandi[i]->shortcut(), QKeySequence(Qt::Key_F1 + i));
     // il pulsante che mostra la parola non si vede; la finestra non ha la X
     QVERIFY(f.lblRound->isHidden() && !f.Command1->isVisible());
     QVERIFY(!f.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    QCOMPARE(amb.finta.timerAttivi(), 0);
+    QVERIFY(!f.tmrTempo.attivo() && !f.tmrRutto.attivo() && f.tmrCrediti.attivo());
+    // il titolo del brano resta 22 secondi dall'inizio del brano, se il brano suona
+    amb.finta.avanza(20700);
+    QCOMPARE(f.lblTitoloWaveMp3->isHidden(), !audio);
+    amb.finta.avanza(200);
+    QVERIFY(f.lblTitoloWaveMp3->isHidden() && !f.tmrWaveMp3.attivo());
+  }
+
+  // l'avviso della seconda copia ha l'icona d'informazione, gli altri quella d'esclamazione
+  void usciteConMessaggio_data() {
+    colonne<QSize, int, bool, int, QString>("schermo", "bit", "copia", "parole", "messaggio");
+    const QString schermo = QStringLiteral("La risoluzione attuale dello schermo è: %1.\r\nPer l'esecuzione di Veltrak "
+                                           "Mr.Gorbio è necessaria\runa risoluzione minima di 800x600...");
+    const QString copia = "Veltrak Mr.Gorbio 1.0\r\n è già in esecuzione...";
+    const QString colori = "L'impostazione corrente dei colori dello schermo è: 256.\r\r\nVeltrak Mr.Gorbio 1.0 "
+                           "necessita di almeno 65536 colori...";
+    const QString corrotta = "Il file:\r\n\r\n<001>\r\n\r\nè stato corrotto.\r\n\r\nE' necessario reinstallare "
+                             "l'applicazione... :(";
+    QTest::newRow("seconda copia") << QSize(1024, 768) << 24 << true << 4100 << copia;
+    QTest::newRow("seconda copia e schermo piccolo") << QSize(640, 480) << 8 << true << 4100 << copia;
+    QTest::newRow("schermo stretto") << QSize(799, 600) << 24 << false << 4100 << schermo.arg("799x600");
+    QTest::newRow("schermo basso") << QSize(800, 599) << 24 << false << 4100 << schermo.arg("800x599");
+    QTest::newRow("256 colori") << QSize(800, 600) << 8 << false << 4100 << colori;
+    // l'avvio si e' gia' contato quando la lista si controlla
+    QTest::newRow("lista corrotta") << QSize(800, 600) << 16 << false << 1 << corrotta;
+  }
+  void usciteConMessaggio() {
+    const auto [schermo, bit, copia, parole, messaggio] =
+        dati<QSize, int, bool, int, QString>("schermo", "bit", "copia", "parole", "messaggio");
+    AmbienteTest amb;
+    Pulizia pulizia(amb.finta);
+    amb.finta.schermo = schermo;
+    amb.finta.bpp = bit;
+    amb.finta.altraCopia = copia;
+    Cartella c("[Nome]\r\n1=vuoto\r\n", parole);
+    QVERIFY_THROWS_EXCEPTION(FineProgramma, MainDa(c.dir.path()));
+    QCOMPARE(amb.finta.messaggi.size(), 1);
+    QCOMPARE(amb.finta.messaggi[0].testo, QString(messaggio).replace("<001>", c.dir.filePath("Mr.Gorbio.001")));
+    QCOMPARE(amb.finta.messaggi[0].icona, copia ? Icona::Informazione : Icona::Esclamazione);
+    QCOMPARE(amb.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Service..."));
+    // la finestra del gioco nasce, nascosta, solo dopo tutti i controlli
+    QCOMPARE(bool(gfrmGioco), parole < 4100);
+    QVERIFY(!gfrmGioco || !gfrmGioco->isVisible());
+    QCOMPARE(c.impostazioni().contains("[Toob]\r\nk=1\r\n"), parole < 4100);
+  }
+
+  // ogni riga della tabella dei sistemi; con cornici spesse (XP e Sconosciuto) i controlli vanno
+  // a destra, una volta sola, e nessuno resta tagliato
+  void nomeSistemaECornici_data() {
+    colonne<int, int, int, QString, bool>("piattaforma", "maggiore", "minore", "nome", "spesse");
+    QTest::newRow("9x") << 1 << 5 << 1 << "Win95/98/ME" << false;
+    QTest::newRow("NT 4") << 2 << 4 << 9 << "WinNT" << false;
+    QTest::newRow("NT 5.0") << 2 << 5 << 0 << "Win2000" << false;
+    QTest::newRow("NT 5.1") << 2 << 5 << 1 << "WinXP" << true;
+    QTest::newRow("NT 5.2") << 2 << 5 << 2 << "Si NT" << false;
+    QTest::newRow("NT 5.3") << 2 << 5 << 3 << "Sconosciuto" << true;
+    QTest::newRow("NT 6.0") << 2 << 6 << 0 << "Sconosciuto" << true;
+    QTest::newRow("altro") << 3 << 5 << 1 << "" << false;
+  }
+  void nomeSistemaECornici() {
+    const auto [piattaforma, maggiore, minore, nome, spesse] =
+        dati<int, int, int, QString, bool>("piattaforma", "maggiore", "minore", "nome", "spesse");
+    AmbienteTest amb;
+    gstrSistemaOperativo = pfuncNomeSistema(piattaforma, maggiore, minore);
+    QCOMPARE(gstrSistemaOperativo, nome);
+    frmGioco f;
+    const int x = f.picScena->x();
+    f.Form_Load();
+    QCOMPARE(f.picScena->x(), x);
+    QCOMPARE(x > 0, spesse);
+    for (const QWidget* w : std::initializer_list<const QWidget*>{f.picScena, f.fraInputLettere, f.cmdGioco(3)})
+      QVERIFY2(w->geometry().right() < f.centralWidget()->width(), qPrintable(w->objectName()));
+  }
+
+  // le cinque figure della finestra d'avvio, preparate in un altro thread come fa l'avvio, ciascuna al suo posto;
+  // un solo nome del luogo: la riga della data dice lo stesso nella finestra delle informazioni
+  void figureDAvvio() {
+    AmbienteTest amb;
+    Cartella c;
+    psubImpostaPercorsi(c.dir.path());
+    psubImpostaIdentita();
+    psubPreparaImmaginiAvvio();
+    frmAvvio avvio;
+    for (int i = 0; i <= 4; ++i) {
+      const QImage figura = avvio.imgDummy(i)->pixmap().toImage();
+      QVERIFY(!figura.isNull());
+      QCOMPARE(figura, QImage(QStringLiteral(":/img/avvio_%1.png").arg(i)).convertToFormat(figura.format()));
+    }
+    frmInfoMrGorbio info;
+    QCOMPARE(avvio.lblDummy(5)->text() + ' ' + gstrDataProgetto,
+             info.findChild<QLabel*>(QStringLiteral("lblLuogoDataProgetto"))->text());
   }
 };
 

@@ -42,6 +42,13 @@ class TestSalvataggi : public QObject {
 private slots:
   void salvaECaricaLaStessaPartita() {
     Gioco g;
+    // annullare il dialogo, o salvare con la clessidra, non cambia nulla
+    g.salva("  ");
+    g.f->setMousePointer(PUNTATORE_CLESSIDRA);
+    g.salva(g.file("partita"));
+    g.f->setMousePointer(PUNTATORE_NORMALE);
+    QVERIFY(g.finta.dialoghi.size() == 1 && g.finta.messaggi.isEmpty() && g.fermaENormale());
+    QCOMPARE(QDir(g.dir.path()).entryList({"*.cap", "partita*"}), QStringList());
     g.f->lblInputLettera_Click(1);  // A: c'e'
     g.f->lblInputLettera_Click(2);  // B: primo errore
     g.f->mintMinuti = 2;
@@ -58,10 +65,7 @@ private slots:
     const DialogoFile d = g.finta.dialoghi.constLast();
     QCOMPARE(QStringList({d.titolo, d.nomeFile, d.filtro, d.cartella, d.estensione}),
              QStringList({"Salva gioco...", "*.cap", "File di Veltrak Mr.Gorbio 1.0", g.dir.path(), "cap"}));
-    QCOMPARE(g.finta.ultimoMessaggio(), "La partita viene salvata nel file: \r\n" + percorso);
-    QCOMPARE(g.finta.messaggi.constLast().icona, Icona::Informazione);
     QVERIFY(leggiFile(percorso).startsWith("[Altro]\r\nx=1\r\n[Veltrak Mr.Gorbio 1.0 - Partita salvata]\r\n"));
-    QVERIFY(g.fermaENormale());
 
     bool fermoDuranteIlMessaggio = false;
     g.finta.allaDomanda = [&](const auto&) { fermoDuranteIlMessaggio = gblnFinestraAperta && !g.f->tmrTempo.attivo(); };
@@ -79,9 +83,11 @@ private slots:
     QVERIFY(g.finta.inatteso.isEmpty());
   }
 
+  // annullato: nessun messaggio, nessuna partita
   void caricamentoRifiutato_data() {
     // contenuto: "<cartella>" crea una cartella
     colonne<QString, QByteArray>("nome", "contenuto");
+    QTest::newRow("annullato") << "" << QByteArray();
     QTest::newRow("file di 0 byte") << "vuoto.cap" << QByteArray();
     QTest::newRow("chiave mancante") << "corto.cap" << QByteArray("[Veltrak Mr.Gorbio 1.0 - Partita salvata]\r\nfiorba=1\r\n");
     QTest::newRow("una cartella") << "cartella.cap" << QByteArray("<cartella>");
@@ -89,62 +95,44 @@ private slots:
   void caricamentoRifiutato() {
     const auto [nome, contenuto] = dati<QString, QByteArray>("nome", "contenuto");
     Gioco g;
-    const QString percorso = g.file(nome);
+    const QString percorso = nome.isEmpty() ? QStringLiteral("  ") : g.file(nome);
     if (contenuto == "<cartella>") QDir(g.dir.path()).mkdir(nome);
-    else scriviFile(percorso, contenuto);
+    else if (!nome.isEmpty()) scriviFile(percorso, contenuto);
     g.carica(percorso);
     QVERIFY(!g.finta.terminato);
-    QCOMPARE(g.finta.ultimoMessaggio(), "Impossibile caricare il file:\r\n\r\n" + percorso +
-                                            "\r\n\r\nIl file che si sta cercando di caricare è stato manomesso\r\n"
-                                            "oppure non appartiene a Veltrak Mr.Gorbio 1.0.");
-    QCOMPARE(g.finta.messaggi.constLast().icona, Icona::Critica);
+    QCOMPARE(g.finta.eventi.filter("msg:"), nome.isEmpty() ? QStringList() : QStringList("msg:Impossibile caricare il file:"
+             "\r\n\r\n" + percorso + "\r\n\r\nIl file che si sta cercando di caricare è stato manomesso\r\n"
+             "oppure non appartiene a Veltrak Mr.Gorbio 1.0."));
+    if (!nome.isEmpty()) QCOMPARE(g.finta.messaggi.constLast().icona, Icona::Critica);
     // di nuovo la schermata iniziale, con i titoli di coda che scorrono
     QVERIFY(!gblnPartitaInCorso && !gblnFinestraAperta && g.f->tmrCrediti.attivo() && !g.f->tmrTempo.attivo());
   }
 
-  // annullare i dialoghi, o salvare con la clessidra, non cambia nulla
-  void nienteDaFare() {
-    Gioco g;
-    g.salva("  ");
-    g.f->setMousePointer(PUNTATORE_CLESSIDRA);
-    g.salva(g.file("partita"));
-    g.f->setMousePointer(PUNTATORE_NORMALE);
-    QCOMPARE(g.finta.dialoghi.size(), 1);
-    QVERIFY(g.finta.messaggi.isEmpty() && g.fermaENormale());
-    g.carica("");
-    QVERIFY(!gblnPartitaInCorso && g.finta.messaggi.isEmpty());
-    QCOMPARE(QDir(g.dir.path()).entryList({"*.cap", "partita*"}), QStringList());
-  }
-
-  // il nome scelto, cio' che c'e' gia' a quel percorso, il file scritto ("" = salvataggio fallito)
+  // il nome scelto, il file di tanti byte che c'e' gia' a quel percorso, il file scritto ("" = salvataggio
+  // fallito, col vecchio file intatto; le altre scritture impossibili sono in tst_profilo e tst_ostile)
   void salvataggio_data() {
-    colonne<QString, QString, QString>("nome", "prima", "scritto");
-    QTest::newRow("senza estensione") << "partita" << "" << "partita.cap";
-    QTest::newRow("CAP in maiuscole") << "partita.CAP" << "" << "partita.CAP";
-    QTest::newRow("altra estensione") << "partita.txt" << "" << "partita.txt.cap";
-    QTest::newRow("percorso che e' una cartella") << "cartella.cap" << "cartella" << "";
-    QTest::newRow("cartella inesistente") << "manca/partita.cap" << "" << "";
+    colonne<QString, int, QString>("nome", "prima", "scritto");
+    QTest::newRow("senza estensione") << "partita" << 0 << "partita.cap";
+    QTest::newRow("CAP in maiuscole") << "partita.CAP" << 0 << "partita.CAP";
+    QTest::newRow("altra estensione") << "partita.txt" << 0 << "partita.txt.cap";
     // il file temporaneo accanto avrebbe un nome troppo lungo: fallisce anche da root
-    QTest::newRow("file esistente, nome al limite") << QString(251, u'p') + ".cap" << "file" << "";
+    QTest::newRow("file esistente, nome al limite") << QString(251, u'p') + ".cap" << 1 << "";
     // col salvataggio supererebbe quello che il caricamento accetta
-    QTest::newRow("file esistente quasi di 64 KiB") << "grande.cap" << "grande" << "";
+    QTest::newRow("file esistente quasi di 64 KiB") << "grande.cap" << 65000 << "";
   }
   void salvataggio() {
-    const auto [nome, prima, scritto] = dati<QString, QString, QString>("nome", "prima", "scritto");
+    const auto [nome, prima, scritto] = dati<QString, int, QString>("nome", "prima", "scritto");
     Gioco g;
     const QString percorso = g.file(nome);
-    if (prima == u"cartella") QDir(g.dir.path()).mkdir(nome);
-    const QByteArray vecchio = "[Altro]\r\nx=" + QByteArray(prima == u"grande" ? 65000 : 1, '1') + "\r\n";
-    if (prima == u"file" || prima == u"grande") scriviFile(percorso, vecchio);
+    const QByteArray vecchio = "[Altro]\r\nx=" + QByteArray(prima, '1') + "\r\n";
+    if (prima > 0) scriviFile(percorso, vecchio);
     g.salva(percorso);
     QVERIFY(g.fermaENormale());
-    if (!scritto.isEmpty()) {
-      QCOMPARE(QDir(g.dir.path()).entryList({"partita*"}), QStringList(scritto));
-      return;
-    }
-    QCOMPARE(g.finta.ultimoMessaggio(), "Impossibile salvare la partita nel file:\r\n\r\n" + percorso);
-    QCOMPARE(g.finta.messaggi.constLast().icona, Icona::Esclamazione);
-    if (!prima.isEmpty() && prima != u"cartella") QCOMPARE(leggiFile(percorso), vecchio);
+    QCOMPARE(QDir(g.dir.path()).entryList({"partita*"}), scritto.isEmpty() ? QStringList() : QStringList(scritto));
+    QCOMPARE(g.finta.ultimoMessaggio(), scritto.isEmpty() ? "Impossibile salvare la partita nel file:\r\n\r\n" + percorso
+                                                          : "La partita viene salvata nel file: \r\n" + g.file(scritto));
+    QCOMPARE(g.finta.messaggi.constLast().icona, scritto.isEmpty() ? Icona::Esclamazione : Icona::Informazione);
+    if (prima > 0) QCOMPARE(leggiFile(percorso), vecchio);
   }
 };
 
