@@ -84,7 +84,7 @@ private slots:
                "Impossibile trovare il file:\r\n\r\n" + file + "\r\n\r\nE' necessario reinstallare l'applicazione... :(");
     }
     QVERIFY(!QFile::exists(gstrFileIni) && !QFile::exists(manca));
-    const QString riferimenti = cartellaSorgenti() + "/tests/riferimenti/";
+    const QString riferimenti = cartellaSorgenti() + "/tests/dati/";
     scriviFile(gstrFileIni, leggiFile(riferimenti + "windows-prima.ini"));
     ::chmod(QFile::encodeName(gstrFileIni).constData(), 0440);
     QVERIFY(pfuncScriviIniTutte(gstrFileIni, {{"Toob", "k", "42"}, {"NOME", "2", "Bellò €\u009D"}, {"Nome", "1", "Anna"},
@@ -93,12 +93,12 @@ private slots:
     QCOMPARE(leggiFile(gstrFileIni), leggiFile(riferimenti + "windows-dopo.ini"));
     QCOMPARE(modo(gstrFileIni), 0640u);
     QCOMPARE(pfuncLeggiIni(gstrFileIni, "Toob", "manca"), QStringLiteral(" "));
-    // una partita salvata si crea con i permessi di sempre (0644 con la umask 022); nessun temporaneo resta
-    const mode_t umask = ::umask(022);
+    // una partita salvata si crea con i permessi di sempre (0666 meno la umask); nessun temporaneo resta
+    const mode_t umask = ::umask(027);
     QVERIFY(pfuncScriviIni(dir.filePath("nuova.cap"), "S", "k", "v"));
     ::umask(umask);
     QCOMPARE(leggiFile(dir.filePath("nuova.cap")), QByteArray("[S]\r\nk=v\r\n"));
-    QCOMPARE(modo(dir.filePath("nuova.cap")), 0644u);
+    QCOMPARE(modo(dir.filePath("nuova.cap")), 0640u);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Mr.Gorbio.002", "nuova.cap", "vuoto.cap"}));
     // una cartella al posto del file: la scrittura fallisce e lo dice
     QDir(dir.path()).mkdir("cartella.cap");

@@ -71,6 +71,20 @@ bool scriviSulPosto(const QByteArray& finale, const QByteArray& dati, QString& e
   return ok;
 }
 
+// La maschera dei permessi del processo, letta senza cambiarla: umask() la
+// cambierebbe per un attimo anche agli altri thread.
+mode_t mascheraPermessi() {
+  QFile stato(QStringLiteral("/proc/self/status"));
+  if (stato.open(QIODevice::ReadOnly)) {
+    for (QByteArray riga = stato.readLine(); !riga.isEmpty(); riga = stato.readLine()) {
+      bool ok = false;
+      const uint m = riga.startsWith("Umask:") ? riga.mid(6).trimmed().toUInt(&ok, 8) : 0;
+      if (ok) return static_cast<mode_t>(m);
+    }
+  }
+  return 022;
+}
+
 }  // namespace
 
 bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& errore) {
@@ -89,7 +103,8 @@ bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& 
     errore = descrizione(EACCES);
     return false;
   }
-  const mode_t permessi = esisteva ? (vecchio.st_mode & 07777) : 0644;
+  // un file nuovo nasce come ogni altro: 0666 meno la maschera del processo
+  const mode_t permessi = esisteva ? (vecchio.st_mode & 07777) : (0666 & ~mascheraPermessi());
   togliTemporaneiOrfani(destinazione);
   const QByteArray prefisso = finale + NUOVO + QByteArray::number(::getpid());
 
