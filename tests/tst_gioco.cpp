@@ -16,7 +16,7 @@ class TestGioco : public QObject {
 
 private slots:
   void nuovaPartitaELivelli() {
-    Tavolo t;
+    Tavolo t({QStringLiteral("CAVOLO"), QStringLiteral("PRECIPIZIO")});
     t.nuovaPartita();
     QCOMPARE(t.f->windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0 - Livello 1"));
     QCOMPARE(t.caselle(), QStringLiteral("______"));
@@ -31,6 +31,10 @@ private slots:
     for (int r = 2; r <= 7; ++r) t.f->msubNuovoRound();
     QCOMPARE(t.f->lblTempo->text(), QStringLiteral("02 : 30"));
     QVERIFY(t.f->windowTitle().endsWith(QStringLiteral(" - Livello 2")));
+    // una parola di dieci lettere si gioca
+    t.finta.casuali = {t.casualePer(2)};
+    t.f->msubNuovoRound();
+    QVERIFY(t.caselle() == QStringLiteral("__________") && t.finta.messaggi.isEmpty());
   }
 
   // la disposizione in twip (15 per pixel) della schermata iniziale, lettere comprese
@@ -69,14 +73,15 @@ private slots:
 
   // una lettera doppia suona una volta; tasti ripetuti, senza pulsante o prima della partita non fanno nulla
   void tasti_data() {
-    // dopo: caselle e lettere da scoprire; senza caselle = nessuna partita
+    // dopo: caselle, lettere da scoprire ed errori; senza caselle = nessuna partita
     colonne<QString, QString>("tasti", "dopo");
-    QTest::newRow("lettera doppia") << "o" << "___O_O 4";
-    QTest::newRow("lettera gia' provata") << "cc" << "C_____ 5";
-    QTest::newRow("maiuscola e minuscola") << "cC" << "C_____ 5";
-    QTest::newRow("lettere senza pulsante") << "cjkwxy" << "C_____ 5";
-    QTest::newRow("cifre e simboli") << "c1!" << "C_____ 5";
-    QTest::newRow("prima della partita") << "cavolo" << " 10";
+    QTest::newRow("lettera doppia") << "o" << "___O_O 4 0";
+    QTest::newRow("lettera gia' provata") << "cc" << "C_____ 5 0";
+    QTest::newRow("maiuscola e minuscola") << "cC" << "C_____ 5 0";
+    QTest::newRow("lettere senza pulsante") << "cjkwxy" << "C_____ 5 0";
+    QTest::newRow("cifre e simboli") << "c1!" << "C_____ 5 0";
+    QTest::newRow("z minuscola: un errore") << "cz" << "C_____ 5 1";
+    QTest::newRow("prima della partita") << "cavolo" << " 10 0";
   }
   void tasti() {
     const auto [tasti, dopo] = dati<QString, QString>("tasti", "dopo");
@@ -84,8 +89,8 @@ private slots:
     const bool partita = !dopo.startsWith(u' ');
     if (partita) t.nuovaPartita();
     t.premi(tasti);
-    QCOMPARE(t.caselle() + ' ' + t.f->lblLettere_da_scoprire->text(), dopo);
-    QCOMPARE(t.finta.suoni, partita ? QStringList{"ID_22"} : QStringList());
+    QCOMPARE(t.caselle() + ' ' + t.f->lblLettere_da_scoprire->text() + ' ' + QString::number(t.f->mintErrori), dopo);
+    QCOMPARE(t.finta.suoni.mid(0, 1), partita ? QStringList{"ID_22"} : QStringList());
   }
 
   // durante il suono di una lettera giusta o di uno stadio lettere e mosse non fanno nulla;
