@@ -90,7 +90,7 @@ private slots:
     if (partita) t.nuovaPartita();
     t.premi(tasti);
     QCOMPARE(t.caselle() + ' ' + t.f->lblLettere_da_scoprire->text() + ' ' + QString::number(t.f->mintErrori), dopo);
-    QCOMPARE(t.finta.suoni.mid(0, 1), partita ? QStringList{"ID_22"} : QStringList());
+    QCOMPARE(t.finta.eventi.mid(0, 2), partita ? QStringList({"suono:ID_22", "attesa:500"}) : QStringList());
   }
 
   // durante il suono di una lettera giusta o di uno stadio lettere e mosse non fanno nulla;
@@ -213,7 +213,7 @@ private slots:
     QTest::newRow("soluzione in minuscole con spazi") << "a" << "  cavolo " << 1200 + 360 - 100;
     QTest::newRow("soluzione sbagliata") << "a" << "CAVOLI" << -1;
     // la O del jolly si paga come vocale provata
-    QTest::newRow("jolly sull'ultima lettera") << "cavl" << "" << 1200 + 360 - 500 - 200;
+    QTest::newRow("jolly sull'ultima lettera, dopo la Z") << "cavlz" << "" << 1200 + 360 - 500 - 200 - 50;
   }
   void fineDelRound() {
     const auto [tasti, soluzione, punti] = dati<QString, QString, int>("tasti", "soluzione", "punti");
@@ -228,8 +228,10 @@ private slots:
     QCOMPARE(t.finta.prompt.join(""), soluzione.isEmpty() ? "" : "Scrivi la soluzione della casella qui sotto...");
     QCOMPARE(t.f->mlngPunteggio, std::max(punti, 0));
     QCOMPARE(t.messaggi(DOMANDA), punti < 0 ? 1 : 0);
-    // vinto: il round dopo, con il jolly di nuovo disponibile
-    if (punti >= 0) QVERIFY(t.f->lblRound->text() == "2" && t.f->cmdGioco(2)->isEnabled());
+    // vinto: il round dopo riparte pulito, con lettere, jolly ed errori di nuovo a disposizione
+    if (punti < 0) return;
+    QVERIFY(t.f->lblRound->text() == "2" && t.f->cmdGioco(2)->isEnabled() && !t.f->mblnJollyUsato && t.f->mintErrori == 0);
+    for (int i = 1; i <= 21; ++i) QVERIFY(t.f->lblInputLettera(i)->isEnabled());
   }
 
   // il jolly sceglie tra le lettere da scoprire in ordine di pulsante; la lettera dopo suona normale
