@@ -293,7 +293,7 @@ hash_scena() { import -window "$1" -crop 280x180+20+100 +repage rgb:- 2>/dev/nul
 
 # copia fresca del programma e dei dati; avvia e lascia PID_PROVA, T0, RIGA0
 lancia() {
-  local eseguibile=$1 cartella
+  local eseguibile=$1 argomenti=("${@:2}") cartella
   cartella=$(mktemp -d "$LAVORO/giro.XXXXXX")
   cp "$eseguibile" "$cartella/"
   if [[ $(basename "$eseguibile") == mrgorbio ]]; then
@@ -309,7 +309,7 @@ lancia() {
   S0_OCC=$SIS_OCC S0_TOT=$SIS_TOT
   T0=${EPOCHREALTIME/./}
   # TMPDIR proprio: il blocco della copia unica resta nella cartella del giro
-  TMPDIR="$cartella/tmp" "$cartella/$(basename "$eseguibile")" >"$cartella/uscita.log" 2>&1 &
+  TMPDIR="$cartella/tmp" "$cartella/$(basename "$eseguibile")" "${argomenti[@]}" >"$cartella/uscita.log" 2>&1 &
   PID_PROVA=$!
 }
 
@@ -390,6 +390,13 @@ giro_nuda() {
     misura_riposo "$PID_PROVA"
     N_IDLE_MS=$IDLE_MS N_IDLE_PCT=$IDLE_PCT N_IDLE_THREAD=$IDLE_THREAD N_RISVEGLI=$IDLE_RISVEGLI
     misura_stato "$PID_PROVA" && N_ST_PCT=$ST_PCT N_ST_POLL=$ST_POLL N_ST_RISV=$ST_RISV
+    chiudi
+    # la nuda con una riga che cambia colore ogni 25 ms, come i titoli di coda
+    lancia "$NUDA" --scatti
+    if prossima_mappa "$RIGA0" $((T0 + 30000000)); then
+      dormi 2
+      misura_stato "$PID_PROVA" && N_SC_PCT=$ST_PCT N_SC_POLL=$ST_POLL N_SC_RISV=$ST_RISV
+    fi
   fi
   chiudi
 }
@@ -530,7 +537,7 @@ for ((g = 1; g <= GIRI; g++)); do
   aspetta_calma
   N_PRIMA=NA N_RSS=NA N_HWM=NA N_IDLE_MS=NA N_IDLE_PCT=NA N_CPU_AVVIO=NA N_ALTRI=NA
   G_PRIMA_GEOM="" G_S8_TITOLO="" G_S8_THREAD="" G_IDLE_THREAD="" N_IDLE_THREAD="" N_RISVEGLI=NA G_RISVEGLI=NA
-  N_ST_PCT=NA N_ST_POLL=NA N_ST_RISV=NA G_INI_PCT=NA G_INI_POLL=NA G_INI_RISV=NA
+  N_ST_PCT=NA N_ST_POLL=NA N_ST_RISV=NA N_SC_PCT=NA N_SC_POLL=NA N_SC_RISV=NA G_INI_PCT=NA G_INI_POLL=NA G_INI_RISV=NA
   G_ROUND_PCT=NA G_ROUND_POLL=NA G_ROUND_RISV=NA G_PAUSA_PCT=NA G_PAUSA_POLL=NA G_PAUSA_RISV=NA
   c0=$(carico)
   giro_nuda 1 || true
@@ -541,12 +548,12 @@ for ((g = 1; g <= GIRI; g++)); do
   log "giro $g thread a riposo: nuda: ${N_IDLE_THREAD:-nessuno}| gioco: ${G_IDLE_THREAD:-nessuno}"
   log "giro $g risvegli/s del thread principale a riposo: nuda ${N_RISVEGLI}, gioco ${G_RISVEGLI}"
   log "giro $g thread nello stadio 8: ${G_S8_THREAD:-nessuno}"
-  log "giro $g stati fermi (CPU %, poll/s, risvegli/s): nuda ${N_ST_PCT}/${N_ST_POLL}/${N_ST_RISV}; gioco iniziale ${G_INI_PCT}/${G_INI_POLL}/${G_INI_RISV}, round ${G_ROUND_PCT}/${G_ROUND_POLL}/${G_ROUND_RISV}, pausa ${G_PAUSA_PCT}/${G_PAUSA_POLL}/${G_PAUSA_RISV}"
+  log "giro $g stati fermi (CPU %, poll/s, risvegli/s): nuda ${N_ST_PCT}/${N_ST_POLL}/${N_ST_RISV}, nuda --scatti ${N_SC_PCT}/${N_SC_POLL}/${N_SC_RISV}; gioco iniziale ${G_INI_PCT}/${G_INI_POLL}/${G_INI_RISV}, round ${G_ROUND_PCT}/${G_ROUND_POLL}/${G_ROUND_RISV}, pausa ${G_PAUSA_PCT}/${G_PAUSA_POLL}/${G_PAUSA_RISV}"
   c1=$(carico)
-  RIGHE_TSV+=("$g	$N_PRIMA	$N_CPU_AVVIO	$N_ALTRI	$N_RSS	$N_HWM	$N_IDLE_MS	$N_IDLE_PCT	$G_PRIMA	$G_CPU_PRIMA	$G_PRINC	$G_CPU_PRINC	$G_ALTRI	$G_RSS	$G_HWM	$G_IDLE_MS	$G_IDLE_PCT	$G_RISVEGLI	$G_S8_MS	$G_S8_DUR	$G_S8_PCT	$G_S8_LETTERE	$c0	$c1	$N_ST_PCT	$N_ST_POLL	$N_ST_RISV	$G_INI_PCT	$G_INI_POLL	$G_INI_RISV	$G_ROUND_PCT	$G_ROUND_POLL	$G_ROUND_RISV	$G_PAUSA_PCT	$G_PAUSA_POLL	$G_PAUSA_RISV")
+  RIGHE_TSV+=("$g	$N_PRIMA	$N_CPU_AVVIO	$N_ALTRI	$N_RSS	$N_HWM	$N_IDLE_MS	$N_IDLE_PCT	$G_PRIMA	$G_CPU_PRIMA	$G_PRINC	$G_CPU_PRINC	$G_ALTRI	$G_RSS	$G_HWM	$G_IDLE_MS	$G_IDLE_PCT	$G_RISVEGLI	$G_S8_MS	$G_S8_DUR	$G_S8_PCT	$G_S8_LETTERE	$c0	$c1	$N_ST_PCT	$N_ST_POLL	$N_ST_RISV	$G_INI_PCT	$G_INI_POLL	$G_INI_RISV	$G_ROUND_PCT	$G_ROUND_POLL	$G_ROUND_RISV	$G_PAUSA_PCT	$G_PAUSA_POLL	$G_PAUSA_RISV	$N_SC_PCT	$N_SC_POLL	$N_SC_RISV")
 done
 
-INTESTAZIONE="giro	nuda_prima_ms	nuda_cpu_avvio_ms	nuda_altri_pct	nuda_rss_kb	nuda_hwm_kb	nuda_riposo_ms	nuda_riposo_pct	gioco_prima_ms	gioco_cpu_prima_ms	gioco_principale_ms	gioco_cpu_principale_ms	gioco_altri_pct	gioco_rss_kb	gioco_hwm_kb	gioco_riposo_ms	gioco_riposo_pct	gioco_risvegli_s	stadio8_cpu_ms	stadio8_durata_ms	stadio8_pct	lettere	carico_inizio	carico_fine	nuda_stato_pct	nuda_stato_poll_s	nuda_stato_risvegli_s	iniziale_pct	iniziale_poll_s	iniziale_risvegli_s	round_pct	round_poll_s	round_risvegli_s	pausa_pct	pausa_poll_s	pausa_risvegli_s"
+INTESTAZIONE="giro	nuda_prima_ms	nuda_cpu_avvio_ms	nuda_altri_pct	nuda_rss_kb	nuda_hwm_kb	nuda_riposo_ms	nuda_riposo_pct	gioco_prima_ms	gioco_cpu_prima_ms	gioco_principale_ms	gioco_cpu_principale_ms	gioco_altri_pct	gioco_rss_kb	gioco_hwm_kb	gioco_riposo_ms	gioco_riposo_pct	gioco_risvegli_s	stadio8_cpu_ms	stadio8_durata_ms	stadio8_pct	lettere	carico_inizio	carico_fine	nuda_stato_pct	nuda_stato_poll_s	nuda_stato_risvegli_s	iniziale_pct	iniziale_poll_s	iniziale_risvegli_s	round_pct	round_poll_s	round_risvegli_s	pausa_pct	pausa_poll_s	pausa_risvegli_s	nuda_scatti_pct	nuda_scatti_poll_s	nuda_scatti_risvegli_s"
 TABELLA="$LAVORO/giri.tsv"
 { echo "$INTESTAZIONE"; printf '%s\n' "${RIGHE_TSV[@]}"; } >"$TABELLA"
 [[ -n $TSV ]] && cp "$TABELLA" "$TSV"
@@ -594,6 +601,7 @@ END {
   printf "| Risvegli/s del thread principale a riposo | | %.1f | | (informativo) | |\n", m["gioco_risvegli_s"]
   printf "| Schermata iniziale dopo il brano (%d s): CPU | %s%% | %s%% | | < 0.5%% | %s |\n", stato, m["nuda_stato_pct"], m["iniziale_pct"], esito(m["iniziale_pct"] != "NA" && m["iniziale_pct"] < 0.5)
   printf "| Schermata iniziale dopo il brano: poll+ppoll/s (risvegli/s) | %s (%s) | %s (%s) | | < 60 | %s |\n", m["nuda_stato_poll_s"], m["nuda_stato_risvegli_s"], m["iniziale_poll_s"], m["iniziale_risvegli_s"], esito(m["iniziale_poll_s"] != "NA" && m["iniziale_poll_s"] < 60)
+  printf "| Nuda --scatti (una riga che cambia colore ogni 25 ms): CPU, poll+ppoll/s (risvegli/s) | %s%%, %s (%s) | | | (riferimento) | |\n", m["nuda_scatti_pct"], m["nuda_scatti_poll_s"], m["nuda_scatti_risvegli_s"]
   printf "| Round col conto alla rovescia, senza suoni: CPU | | %s%% | | < 0.2%% | %s |\n", m["round_pct"], esito(m["round_pct"] != "NA" && m["round_pct"] < 0.2)
   printf "| Round: poll+ppoll/s (risvegli/s) | | %s (%s) | | < 10 | %s |\n", m["round_poll_s"], m["round_risvegli_s"], esito(m["round_poll_s"] != "NA" && m["round_poll_s"] < 10)
   printf "| Pausa: CPU | | %s%% | | < 0.1%% | %s |\n", m["pausa_pct"], esito(m["pausa_pct"] != "NA" && m["pausa_pct"] < 0.1)
