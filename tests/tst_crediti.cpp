@@ -66,6 +66,22 @@ private slots:
       QCOMPARE(t.f->lblCrediti(i)->y(), tw(S + H * (i - 1) - 70));
     }
   }
+
+  // ridisegnata a strisce scatto dopo scatto, la finestra mostra lo stesso disegno intero (un giro e mezzo)
+  void loSchermoComeIlDisegnoIntero() {
+    Tavolo t;
+    t.f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(t.f.get()));
+    t.f->Form_Activate();
+    QWidget* box = t.f->picContenitoreCrediti;
+    const QPoint o = box->mapTo(t.f.get(), QPoint());
+    for (int i = 0; i < 43; ++i) {
+      t.finta.avanza(25 * 97);
+      const QPixmap schermo = t.f->screen()->grabWindow(t.f->winId(), o.x(), o.y(), box->width(), box->height());
+      QCOMPARE(schermo.toImage().convertToFormat(QImage::Format_RGB32),
+               box->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+  }
 };
 
 QTEST_MAIN(TestCrediti)

@@ -70,6 +70,7 @@ void frmGioco::tmrCrediti_Timer() {
   const float S = static_cast<float>(altezzaContenitoreCrediti());
   const float meta = S / 2;
   const int righe = std::clamp(mintRigheCrediti, 0, RIGHE_MAX);
+  const TitoliCoda::Scatto scatto(picContenitoreCrediti);
   for (int i = 1; i <= righe; ++i) {
     RigaCrediti* riga = lblCrediti(i);
     const float H = static_cast<float>(riga->height() * TWIP_PER_PIXEL);

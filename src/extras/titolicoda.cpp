@@ -1,5 +1,6 @@
 #include "extras/titolicoda.h"
 
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -13,7 +14,11 @@ constexpr double ALTEZZA_RIGA = 255;  // twip
 int RigaCrediti::height() const { return tw(ALTEZZA_RIGA); }
 
 void RigaCrediti::ridisegna() const {
-  if (!mNascosta) mContenitore->update(0, mY, mContenitore->width(), height());
+  // una riga vuota non lascia nulla da ridisegnare
+  if (mNascosta || mInchiostro.isEmpty()) return;
+  // due pixel di margine per l'antialias
+  const QRect x = mInchiostro.translated(mContenitore->xTesto(*this), 0).toAlignedRect().adjusted(-2, 0, 2, 0);
+  mContenitore->daRidisegnare(QRect(x.x(), mY, x.width(), height()));
 }
 
 void RigaCrediti::move(int y) {
@@ -24,9 +29,17 @@ void RigaCrediti::move(int y) {
 }
 
 void RigaCrediti::setText(const QString& testo) {
+  ridisegna();
   mTesto.setText(testo);
   // impaginata una volta sola, non a ogni disegno
   mTesto.prepare(QTransform(), mContenitore->font());
+  // la scatola del testo unita all'inchiostro dei glifi; solo la larghezza conta
+  mInchiostro = QRectF();
+  if (!testo.isEmpty()) {
+    mInchiostro = QRectF(0, 0, mTesto.size().width(), 1).united(QFontMetricsF(mContenitore->font()).boundingRect(testo));
+    mInchiostro.setTop(0);
+    mInchiostro.setHeight(1);
+  }
   ridisegna();
 }
 
@@ -57,6 +70,24 @@ TitoliCoda::TitoliCoda(QWidget* padre) : QWidget(padre) {
   }
 }
 
+void TitoliCoda::daRidisegnare(const QRect& striscia) {
+  if (mInScatto) {
+    mSporco += striscia;
+  } else {
+    update(striscia);
+  }
+}
+
+TitoliCoda::Scatto::Scatto(TitoliCoda* t) : mTitoli(t) { mTitoli->mInScatto = true; }
+
+TitoliCoda::Scatto::~Scatto() {
+  mTitoli->mInScatto = false;
+  if (mTitoli->mSporco.isEmpty()) return;
+  // nascosto o coperto, repaint() non disegna nulla: ci pensera' la prossima esposizione
+  mTitoli->repaint(mTitoli->mSporco);
+  mTitoli->mSporco = QRegion();
+}
+
 void TitoliCoda::paintEvent(QPaintEvent* evento) {
   QPainter p(this);
   p.setFont(font());
@@ -65,6 +96,6 @@ void TitoliCoda::paintEvent(QPaintEvent* evento) {
     if (r.mNascosta || !evento->region().intersects(striscia)) continue;
     p.setPen(r.mColore);
     // centrata in orizzontale e in alto, come un'etichetta
-    p.drawStaticText(QPointF((width() - r.mTesto.size().width()) / 2, r.mY), r.mTesto);
+    p.drawStaticText(QPointF(xTesto(r), r.mY), r.mTesto);
   }
 }

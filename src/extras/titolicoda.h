@@ -1,9 +1,11 @@
 #pragma once
 // I titoli di coda della schermata iniziale in un solo widget: dieci righe di testo gia'
 // impaginate, ognuna con la sua altezza e il suo colore. A ogni cambio si ridisegna solo
-// la striscia della riga che cambia.
+// la striscia della riga che cambia; dentro uno scatto le strisce si raccolgono e si
+// disegnano tutte insieme alla fine.
 
 #include <QColor>
+#include <QRegion>
 #include <QStaticText>
 #include <QWidget>
 #include <array>
@@ -29,6 +31,9 @@ private:
 
   TitoliCoda* mContenitore = nullptr;
   QStaticText mTesto;
+  // dove il testo lascia inchiostro, in orizzontale e dal suo punto di disegno: fuori la
+  // riga e' sempre nera
+  QRectF mInchiostro;
   QColor mColore = Qt::black;
   int mY = 0;
   bool mNascosta = false;
@@ -41,10 +46,30 @@ public:
   explicit TitoliCoda(QWidget* padre);
   // righe da 1 a 10
   RigaCrediti* riga(int i) { return &mRighe.at(static_cast<std::size_t>(i - 1)); }
+  // centrata in orizzontale, come un'etichetta
+  qreal xTesto(const RigaCrediti& r) const { return (width() - r.mTesto.size().width()) / 2; }
+
+  // Uno scatto del timer: i cambi fatti mentre l'oggetto vive si disegnano alla sua fine,
+  // subito e in una volta sola (niente evento in coda, niente giro in piu' del ciclo).
+  class Scatto {
+  public:
+    explicit Scatto(TitoliCoda* t);
+    ~Scatto();
+    Scatto(const Scatto&) = delete;
+    Scatto& operator=(const Scatto&) = delete;
+
+  private:
+    TitoliCoda* mTitoli;
+  };
 
 protected:
   void paintEvent(QPaintEvent* evento) override;
 
 private:
+  friend class RigaCrediti;
+  void daRidisegnare(const QRect& striscia);
+
   std::array<RigaCrediti, RIGHE> mRighe;
+  QRegion mSporco;
+  bool mInScatto = false;
 };
