@@ -67,8 +67,12 @@ private slots:
     AmbienteTest amb;
     frmGioco f;
     const auto px = [](int t) { return qRound(t / 15.0); };
-    QCOMPARE(f.findChild<QWidget*>(controllo)->geometry(),
-             QRect(px(twip.x()), px(twip.y()), px(twip.width()), px(twip.height())));
+    auto* w = f.findChild<QWidget*>(controllo);
+    QCOMPARE(w->geometry(), QRect(px(twip.x()), px(twip.y()), px(twip.width()), px(twip.height())));
+    // sulle lettere, solo le vocali dicono quanto costano
+    if (auto* l = qobject_cast<QLabel*>(w); l && controllo.startsWith(u"lblInputLettera")) {
+      QCOMPARE(l->toolTip(), QStringLiteral("AEIOU").contains(l->text()) ? QStringLiteral(" - 100 punti ?") : QString());
+    }
   }
 
   // una lettera doppia suona una volta; tasti ripetuti, senza pulsante o prima della partita non fanno nulla
