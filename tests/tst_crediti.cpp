@@ -81,6 +81,8 @@ private slots:
       QCOMPARE(schermo.toImage().convertToFormat(QImage::Format_RGB32),
                box->grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
+    // il box e' nero dove non c'e' testo (l'angolo in alto a sinistra)
+    QCOMPARE(box->grab().toImage().pixelColor(1, 1), QColor(Qt::black));
   }
 };
 
