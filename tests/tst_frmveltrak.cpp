@@ -49,6 +49,7 @@ private slots:
     QCOMPARE(amb.finta.eventi.first(), QStringLiteral("cursore:0,0"));
     QVERIFY2(amb.finta.ora >= 15500 && amb.finta.ora <= 16500, qPrintable(QString::number(amb.finta.ora)));
     QCOMPARE(v.lblEmail->text().remove(u' '), TESTO_RECAPITO);
+    QCOMPARE(v.lblRisultato->text(), QStringLiteral("- CONTATTAMI -"));
     QVERIFY(!v.isVisible() && !v.mblnDisattivata);
   }
 };
