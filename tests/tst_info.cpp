@@ -57,6 +57,8 @@ private slots:
       QCoreApplication::sendEvent(d, &ritorno);
       dentro = QStringLiteral("%1 %2 %3").arg(d->objectName()).arg(gblnFinestraAperta).arg(
           t.f->tmrTempo.Interval() + t.f->tmrRutto.Interval());
+      // sotto il titolo la barra blu scuro
+      QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Label2_0"))->palette().color(QPalette::Window), QColor(0, 0, 128));
     });
     apriDalMenu(*t.f, finestra);
     QCOMPARE(t.finta.suoni, suoni);
