@@ -24,7 +24,9 @@ constexpr char16_t WINDOWS_1252[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString daWindows1252(const char* byte, qsizetype n) {
+}  // namespace
+
+QString pfuncDaWindows1252(const char* byte, qsizetype n) {
   QString t(n, Qt::Uninitialized);
   for (qsizetype i = 0; i < n; ++i) {
     const auto b = static_cast<unsigned char>(byte[i]);
@@ -33,7 +35,7 @@ QString daWindows1252(const char* byte, qsizetype n) {
   return t;
 }
 
-QByteArray aWindows1252(const QString& t) {
+QByteArray pfuncAWindows1252(const QString& t) {
   QByteArray b;
   b.reserve(t.size());
   for (const QChar c : t) {
@@ -48,11 +50,13 @@ QByteArray aWindows1252(const QString& t) {
   return b;
 }
 
-bool utf8Valido(const QByteArray& c) {
+bool pfuncProfiloUtf8(const QByteArray& c) {
   QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
   [[maybe_unused]] const QString t = utf8(c);
   return !utf8.hasError();
 }
+
+namespace {
 
 // Il file diviso in righe. Ogni riga tiene i suoi byte con il fine riga; il
 // testo (senza spazi ai bordi) si converte solo quando serve e una volta
@@ -61,7 +65,7 @@ class Righe {
 public:
   // I file scritti dal gioco sono UTF-8; quelli del vecchio programma Windows-1252:
   // si legge e si riscrive ogni file nella codifica in cui e' scritto.
-  explicit Righe(const QByteArray& c) : mWindows1252(!utf8Valido(c)) {
+  explicit Righe(const QByteArray& c) : mWindows1252(!pfuncProfiloUtf8(c)) {
     qsizetype i = 0;
     const qsizetype n = c.size();
     // le posizioni dei prossimi CR e LF si cercano di nuovo solo quando sono superate
@@ -87,7 +91,7 @@ public:
     if (!r.convertita) {
       const char* inizio = r.byte.constData() + r.bom;
       const qsizetype n = r.fineTesto - r.bom;
-      r.testo = (mWindows1252 ? daWindows1252(inizio, n) : QString::fromUtf8(inizio, n)).trimmed();
+      r.testo = (mWindows1252 ? pfuncDaWindows1252(inizio, n) : QString::fromUtf8(inizio, n)).trimmed();
       r.convertita = true;
     }
     return r.testo;
@@ -123,7 +127,7 @@ public:
   QByteArray codifica(const QString& v) const {
     QString s = v;
     s.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ');
-    return mWindows1252 ? aWindows1252(s) : s.toUtf8();
+    return mWindows1252 ? pfuncAWindows1252(s) : s.toUtf8();
   }
 
   QByteArray unisci() const {

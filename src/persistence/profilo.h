@@ -17,6 +17,12 @@ struct VoceIni {
   QString valore;
 };
 
+// I file scritti dal gioco sono UTF-8; un contenuto che non e' UTF-8 valido viene
+// dal vecchio programma ed e' Windows-1252 (quello che non ha diventa '?').
+bool pfuncProfiloUtf8(const QByteArray& contenuto);
+QString pfuncDaWindows1252(const char* byte, qsizetype n);
+QByteArray pfuncAWindows1252(const QString& testo);
+
 // Lettura da un contenuto gia' in memoria; nullopt se sezione o chiave mancano.
 std::optional<QString> pfuncCercaValore(const QByteArray& contenuto, const QString& sezione,
                                         const QString& chiave);
