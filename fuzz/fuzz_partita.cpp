@@ -10,6 +10,7 @@
 #include "app/modgenerale.h"
 #include "comune.h"
 #include "persistence/partitasalvata.h"
+#include "persistence/profilo.h"
 
 // scritto qui e non preso dal codice: un cambio per sbaglio si vede
 static const QString ALFABETO = QStringLiteral("ABCDEFGHILMNOPQRSTUVZ");
@@ -44,6 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t dimensione) {
   const QByteArray scritto = pfuncApplicaScritture(contenuto, pfuncVociPartita(salvata, r, casuale));
   // un file gia' grande puo' superare il limite: quello si rifiuta di proposito
   if (scritto.size() > DIMENSIONE_MASSIMA_PARTITA) return 0;
+  // un file Windows-1252 che le scritture rendono UTF-8 valido si rilegge, giustamente, come UTF-8
+  if (pfuncProfiloUtf8(scritto) != pfuncProfiloUtf8(contenuto)) return 0;
   const PartitaLetta riletta = pfuncLeggiPartita(scritto);
   VERIFICA(riletta.stato == salvata, QStringLiteral("r=%1 rifiuto=%2 parola %3").arg(r).arg(int(riletta.rifiuto)).arg(visibile(salvata.parola)));
   return 0;

@@ -77,8 +77,8 @@ public:
       qsizetype k = j;
       if (k < n && c[k] == '\r') ++k;
       if (k < n && c[k] == '\n' && (k == j || c[k - 1] == '\r')) ++k;
-      // un BOM in testa al file non fa parte del nome della prima sezione
-      const qsizetype bom = (i == 0 && c.startsWith("\xEF\xBB\xBF") && j >= 3) ? 3 : 0;
+      // un BOM in testa a una riga non fa parte del testo, in UTF-8 come in Windows-1252
+      const qsizetype bom = (j - i >= 3 && std::memcmp(c.constData() + i, "\xEF\xBB\xBF", 3) == 0) ? 3 : 0;
       mRighe.append({c.mid(i, k - i), j - i, bom, {}, false});
       i = k;
     }
