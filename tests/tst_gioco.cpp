@@ -1,8 +1,10 @@
-// La partita giocata come un giocatore: tasti e pulsanti, poi quello che si vede e si sente.
+// La partita giocata come un giocatore: tasti e pulsanti, poi quello che si vede e si sente;
+// in fondo le regole pure che la reggono.
 #include <QPushButton>
 #include <QtTest>
 
 #include "app/modgenerale.h"
+#include "play/regole.h"
 #include "support/aiuti.h"
 #include "support/tavolo.h"
 
@@ -37,38 +39,16 @@ private slots:
     QVERIFY(t.caselle() == QStringLiteral("__________") && t.finta.messaggi.isEmpty());
   }
 
-  // la disposizione in twip (15 per pixel) della schermata iniziale, lettere comprese
-  void geometria_data() {
-    colonne<QString, QRect>("controllo", "twip");
-    const auto riga = [](const QString& c, int x, int y, int l, int a) { QTest::newRow(qPrintable(c)) << c << QRect(x, y, l, a); };
-    riga("frmParolaCercata", 0, -90, 4770, 855);
-    riga("lblTitoloWaveMp3", 120, 240, 4455, 495);
-    riga("picScena", 0, 840, 4770, 3500);
-    for (int i = 1; i <= 3; ++i) riga(QStringLiteral("cmdGioco_%1").arg(i), 1600 * (i - 1), 4360, 1570, 375);
-    riga("fraInputLettere", 0, 4740, 4770, 1705);
-    riga("lblScritte_di_Stato_1", 25, 6520, 810, 195);
-    riga("lblRound", 1750, 6520, 300, 195);
-    riga("lblScritte_di_Stato_3", 2700, 6520, 1680, 195);
-    riga("lblLettere_da_scoprire", 4500, 6520, 225, 195);
-    riga("lblScritte_di_Stato_2", 25, 6900, 1575, 195);
-    riga("lblPunteggio", 1750, 6900, 540, 195);
-    riga("lblScritte_di_Stato_4", 2700, 6900, 645, 195);
-    riga("lblTempo", 3750, 6900, 975, 255);
-    const QStringList lettere = QStringLiteral(
-        "210/255 920/225 1590/255 2265/255 2940/255 3640/225 4305/255 225/255 975/105 1620/195 2250/285 "
-        "2940/255 3615/285 4320/225 210/285 900/255 1600/225 2280/225 2940/255 3630/255 4320/225").split(' ');
-    for (int i = 0; i < 21; ++i) {
-      riga(QStringLiteral("lblInputLettera_%1").arg(i + 1), lettere[i].section('/', 0, 0).toInt(), 240 + 480 * (i / 7),
-           lettere[i].section('/', 1).toInt(), 360);
-    }
-  }
+  // la disposizione in twip (15 per pixel) della schermata iniziale
+  void geometria_data() { tabella("gioco-geometria"); }
   void geometria() {
-    const auto [controllo, twip] = dati<QString, QRect>("controllo", "twip");
+    const auto [x, y, larghezza, altezza] = dati<int, int, int, int>("x", "y", "larghezza", "altezza");
+    const QString controllo = QTest::currentDataTag();
     AmbienteTest amb;
     frmGioco f;
     const auto px = [](int t) { return qRound(t / 15.0); };
     auto* w = f.findChild<QWidget*>(controllo);
-    QCOMPARE(w->geometry(), QRect(px(twip.x()), px(twip.y()), px(twip.width()), px(twip.height())));
+    QCOMPARE(w->geometry(), QRect(px(x), px(y), px(larghezza), px(altezza)));
     // sulle lettere, solo le vocali dicono quanto costano
     if (auto* l = qobject_cast<QLabel*>(w); l && controllo.startsWith(u"lblInputLettera")) {
       QCOMPARE(l->toolTip(), QStringLiteral("AEIOU").contains(l->text()) ? QStringLiteral(" - 100 punti ?") : QString());
@@ -339,6 +319,62 @@ private slots:
     t.f->tmrRutto_Timer();
     QCOMPARE(t.finta.suoni.contains(QStringLiteral("ID_47")), rutto);
     if (stato.isEmpty()) QCOMPARE(t.f->MousePointer(), int(PUNTATORE_NORMALE));
+  }
+
+  // le regole pure: tempo per round, livello, estrazione, tasti, punteggio
+  // primo e ultimo round di ogni fascia; livello 0 = il titolo non cambia
+  void tempoELivello_data() {
+    colonne<int, QString, int>("round", "tempo", "livello");
+    const std::tuple<int, const char*, int> righe[] = {
+        {1, "03 : 00", 1},  {5, "03 : 00", 0},  {6, "02 : 30", 2},  {7, "02 : 30", 0},  {10, "02 : 30", 0},
+        {11, "02 : 00", 3}, {15, "02 : 00", 0}, {16, "01 : 30", 4}, {20, "01 : 30", 0}, {21, "01 : 00", 5},
+        {25, "01 : 00", 0}, {26, "00 : 30", 6}, {96, "00 : 30", 20}, {101, "00 : 30", 0}};
+    for (const auto& [round, tempo, livello] : righe) QTest::addRow("%d", round) << round << tempo << livello;
+  }
+  void tempoELivello() {
+    const auto [round, tempo, livello] = dati<int, QString, int>("round", "tempo", "livello");
+    const LimiteTempo l = pfuncLimiteTempo(round);
+    QCOMPARE(l.testo, tempo);
+    QCOMPARE(pfuncTestoTempo(l.minuti, l.secondi), tempo);
+    QCOMPARE(pfuncLivelloDaMostrare(round), livello);
+  }
+
+  // prima e ultima voce con meta' peso, arrotondamento al pari; nulla fuori da 1..N
+  void estrazione_data() {
+    colonne<double, int>("r", "indice");
+    const std::pair<double, int> righe[] = {{0.0, 1}, {0.4999 / 4099, 1}, {0.5 / 4099, 2}, {1.0 - 0.5001 / 4099, 4099},
+                                            {1.0 - 0.4999 / 4099, 4100}};
+    for (const auto& [r, i] : righe) QTest::addRow("%.9f", r) << r << i;
+  }
+  void estrazione() {
+    const auto [r, indice] = dati<double, int>("r", "indice");
+    QCOMPARE(pfuncIndiceEstratto(r, 4100), indice);
+  }
+
+  void pulsantePerTasto_data() {
+    colonne<int, int>("tasto", "pulsante");
+    const std::pair<char, int> righe[] = {{'a', 1}, {'E', 5}, {'i', 9}, {'l', 10}, {'U', 19}, {'v', 20}, {'Z', 21},
+                                          {'j', 0}, {'K', 0}, {'w', 0}, {'X', 0},  {'y', 0},  {'5', 0},  {'@', 0}};
+    for (const auto& [c, p] : righe) QTest::addRow("%c", c) << int(c) << p;
+    QTest::newRow("accentata") << 0xE8 << 0;
+  }
+  void pulsantePerTasto() {
+    const auto [tasto, pulsante] = dati<int, int>("tasto", "pulsante");
+    QCOMPARE(pfuncPulsantePerTasto(tasto), pulsante);
+  }
+
+  void punteggio_data() {
+    // caso: lettere, minuti, secondi, jolly, vocali, errori
+    colonne<DatiPunteggio, int>("caso", "punti");
+    QTest::newRow("dieci lettere, un secondo: bonus") << DatiPunteggio{10, 0, 1, false, 0, 0} << 2102;
+    QTest::newRow("nove lettere: niente bonus") << DatiPunteggio{9, 0, 1, false, 0, 0} << 1802;
+    QTest::newRow("tre minuti pieni") << DatiPunteggio{6, 3, 0, false, 0, 0} << 1560;
+    QTest::newRow("jolly") << DatiPunteggio{6, 0, 0, true, 0, 0} << 700;
+    QTest::newRow("negativo") << DatiPunteggio{6, 0, 0, true, 5, 7} << -150;
+  }
+  void punteggio() {
+    const auto [caso, punti] = dati<DatiPunteggio, int>("caso", "punti");
+    QCOMPARE(pfuncPunteggioRound(caso), punti);
   }
 };
 

@@ -1,5 +1,6 @@
 // Partite salvate: file di riferimento scritti a mano, uno per ogni r (1..25, cinque
-// per variante della codifica), e i controlli della lettura valore per valore.
+// per variante della codifica), i controlli della lettura valore per valore, e la
+// codifica a coppie di lettere (le sue tabelle le fissano i file di riferimento).
 #include <QtTest>
 
 #include "app/modgenerale.h"
@@ -48,52 +49,18 @@ private slots:
     QCOMPARE(pfuncApplicaScritture({}, pfuncVociPartita(s, r, casuale)), file.left(file.indexOf("[atteso]")));
   }
 
-  // un valore cambiato nel file con r = 7: rifiutato, o letto se resta coerente
-  void unValoreCambiato_data() {
-    colonne<QString, QString, QString, int>("chiave", "valore", "atteso", "rifiuto");
-    auto riga = [](const char* nome, const QString& chiave, const QString& valore, const char* atteso,
-                   Rifiuto r = Rifiuto::Nessuno) { QTest::newRow(nome) << chiave << valore << atteso << int(r); };
-    riga("file vuoto", "<vuoto>", "", "", Rifiuto::ChiaveMancante);
-    riga("file troppo grande", "ATTENZIONE", QString(64 * 1024, u'x'), "", Rifiuto::Dimensione);
-    riga("round 99", "38pistoni", "9808", "round=99");
-    riga("numero seguito da testo", "38pistoni", "32abc", "round=5");
-    riga("radice 4,5", "38pistoni", "27.25", "", Rifiuto::Round);
-    riga("radice 0", "38pistoni", "7", "", Rifiuto::Round);
-    riga("round 100", "38pistoni", "10007", "", Rifiuto::Round);
-    riga("non e' un numero", "38pistoni", "abc", "", Rifiuto::NonNumero);
-    riga("chiave mancante", "38pistoni", "<manca>", "", Rifiuto::ChiaveMancante);
-    riga("tempo zero", "mib-q", "97", "tempo=0:00");
-    riga("mezzo secondo: al pari in basso", "mib-q", "221.5", "tempo=2:04");
-    riga("tempo negativo", "mib-q", "96", "", Rifiuto::Tempo);
-    riga("minuti oltre 16 bit", "mib-q", "99999999999", "", Rifiuto::Tempo);
-    riga("punteggio negativo", "girasolino", "263", "punti=-500");
-    riga("punteggio oltre 32 bit", "girasolino", "2147484411", "", Rifiuto::Punteggio);
-    riga("codice sconosciuto: r 0", "fiorba", "12345", "", Rifiuto::Round);
-    riga("codice di un altro r", "fiorba", "48213", "", Rifiuto::Round);
-    riga("parola di dieci lettere", "vortice", mfuncCodifica("PRECIPIZIO", 7), "parola=PRECIPIZIO");
-    riga("parola con J", "vortice", mfuncCodifica("PAJAZZO", 7), "", Rifiuto::Parola);
-    riga("cinque lettere", "vortice", mfuncCodifica("PALAZ", 7), "", Rifiuto::Parola);
-    riga("undici lettere", "vortice", mfuncCodifica("PALAZZOTTOM", 7), "", Rifiuto::Parola);
-    riga("otto errori", "cloudrover", "36", "errori=8");
-    riga("nove errori", "cloudrover", "37", "", Rifiuto::Errori);
-    riga("10,5 nascoste: al pari, 10", "ventagli", "70", "nascoste=10");
-    riga("11,5 nascoste: al pari, 12", "ventagli", "76", "", Rifiuto::DaScoprire);
-    riga("jolly usato", "polenta!", "40", "jolly=0");
-    riga("jolly incoerente", "polenta!", "28", "", Rifiuto::Jolly);
-    riga("NODO in maiuscole", "0", "NODO", "A=0");
-    riga("parola segno estranea", "0", "nodi", "", Rifiuto::Lettera);
-    riga("casella K", "442", "K", "casella1=|");
-    riga("casella W", "442", "W", "casella1=V|");
-    riga("casella vuota", "442", "", "", Rifiuto::Casella);
-  }
+  void unValoreCambiato_data() { tabella("partita-un-valore-cambiato"); }
   void unValoreCambiato() {
-    const auto [chiave, valore, atteso, rifiuto] =
-        dati<QString, QString, QString, int>("chiave", "valore", "atteso", "rifiuto");
+    auto [chiave, valore, atteso, rifiuto] = dati<QString, QString, QString, QString>("chiave", "valore", "atteso", "rifiuto");
+    const QStringList rifiuti = {"", "Dimensione", "ChiaveMancante", "NonNumero", "Round", "Tempo", "Punteggio",
+                                 "Parola", "Errori", "DaScoprire", "Jolly", "Lettera", "Casella"};
+    if (valore.startsWith(u"codifica:")) valore = mfuncCodifica(valore.mid(9), 7);
+    if (valore == u"<64 KiB>") valore = QString(64 * 1024, u'x');
     QByteArray file = chiave == u"<vuoto>" ? QByteArray() : riferimento(7);
     if (valore == u"<manca>") file.replace("\n" + chiave.toUtf8() + "=", "\nx=");
     else if (!file.isEmpty()) file = pfuncApplicaScritture(file, {{pfuncSezionePartita(), chiave, valore}});
     const PartitaLetta letta = pfuncLeggiPartita(file);
-    QCOMPARE(int(letta.rifiuto), rifiuto);
+    QCOMPARE(rifiuti.value(int(letta.rifiuto)), rifiuto);
     if (!letta.stato) return;
     const StatoPartita& s = *letta.stato;
     const QString visto = QStringLiteral("round=%1 tempo=%2:%3 punti=%4 parola=%5 errori=%6 nascoste=%7 jolly=%8 A=%9")
@@ -101,6 +68,32 @@ private slots:
                               .arg(s.errori).arg(s.daScoprire).arg(s.jollyDisponibile).arg(s.lettere[1]) +
                           " casella1=" + s.caselle[1] + "|";
     QVERIFY2(visto.contains(atteso), qPrintable(visto));
+  }
+
+  // la variante della codifica secondo r
+  void variante_data() {
+    colonne<int, int>("selettore", "variante");
+    const int righe[][2] = {{-32768, 0}, {-1, 0}, {0, 0}, {5, 0},  {6, 1},  {10, 1}, {11, 2},
+                            {15, 2},     {16, 3}, {20, 3}, {21, 4}, {25, 4}, {26, 0}, {32767, 0}};
+    for (const auto& [s, v] : righe) QTest::addRow("%d", s) << s << v;
+  }
+  void variante() {
+    const auto [selettore, variante] = dati<int, int>("selettore", "variante");
+    QCOMPARE(pfuncVarianteCodice(selettore), variante);
+  }
+
+  void codificaEDecodifica() {
+    // sostituzione senza sovrapposizioni, con resto piu' corto, attenta alle maiuscole
+    QCOMPARE(mfuncReplaceC("aaaa", "aa", "b") + mfuncReplaceC("aaa", "aa", "b"), QStringLiteral("bbba"));
+    QCOMPARE(mfuncReplaceC("aAa", "a", "b") + mfuncReplaceC("a", "aa", "b"), QStringLiteral("bAba"));
+    // sei lettere: 17 caratteri, coppie separate da uno spazio; minuscole come maiuscole
+    const QString c = mfuncCodifica("CAVOLO", 3);
+    QCOMPARE(c.size(), 17);
+    QCOMPARE(QString(c).remove(QRegularExpression("[A-Z]{2}( |$)")), QString());
+    QCOMPARE(mfuncCodifica("cavolo", 3), c);
+    // una J passa intatta; il testo vuoto torna con lo spazio davanti
+    QCOMPARE(mfuncDecodifica(mfuncCodifica("PAJAZZO", 7), 7), QStringLiteral("paJazzo"));
+    QCOMPARE(mfuncDecodifica("", 0), QStringLiteral(" "));
   }
 };
 

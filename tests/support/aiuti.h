@@ -12,6 +12,11 @@ QByteArray leggiFile(const QString& percorso);
 // Cartella dei sorgenti del progetto (per i file dati veri).
 QString cartellaSorgenti();
 
+// I casi di una funzione _data da tests/dati/tabelle/<nome>.tsv. Prima riga: le colonne, "nome" (QString)
+// o "nome:tipo" (int, double, bool, bytes); poi un caso per riga, il primo campo e' il nome del caso.
+// Campi separati da tabulazioni; righe vuote e con # in testa non contano; \r \n \t \\ \xNN \uNNNN come in C.
+void tabella(const QString& nome);
+
 // Le colonne di una tabella in una riga sola: colonne<int, QString>("round", "tempo").
 template <typename... T, typename... N>
 void colonne(N... nomi) {
