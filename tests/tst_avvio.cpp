@@ -53,20 +53,9 @@ class TestAvvio : public QObject {
   Q_OBJECT
 
 private slots:
-  // al minimo richiesto (800x600, 65536 colori) si parte, con la scheda audio o senza: i passi in ordine
-  // e nei tempi, poi la schermata iniziale. Senza scheda "value" dice se avvisare; errore: il controllo
-  // stesso fallisce (modulo del suono mancante). Tolta la spunta, l'avviso non tornera'. Il contatore
-  // degli avvii: fuori dai 16 bit riparte da 1, al massimo resta.
-  void avvioCompleto_data() {
-    colonne<bool, QString, bool, bool, QString, QString>("audio", "valore", "errore", "avviso", "avvii", "poi");
-    QTest::newRow("con la scheda audio, primo avvio") << true << "value=si" << false << false << "" << "1";
-    QTest::newRow("si") << false << "value=si" << false << true << "41" << "42";
-    QTest::newRow("si con spazi") << false << "value= si " << false << true << " 7 " << "8";
-    QTest::newRow("no, fuori dai 16 bit") << false << "value=no" << false << false << "99999" << "1";
-    QTest::newRow("chiave mancante, al massimo") << false << "" << false << false << "32767" << "32767";
-    QTest::newRow("controllo fallito, si") << false << "value=si" << true << true << "abc" << "1";
-    QTest::newRow("controllo fallito, no") << false << "value=no" << true << false << "-2" << "-1";
-  }
+  // al minimo richiesto (800x600, 65536 colori) si parte: i passi in ordine e nei tempi, poi la
+  // schermata iniziale. Tolta la spunta, l'avviso non tornera'
+  void avvioCompleto_data() { tabella("avvio-completo"); }
   void avvioCompleto() {
     const auto [audio, valore, errore, avviso, avvii, poi] =
         dati<bool, QString, bool, bool, QString, QString>("audio", "valore", "errore", "avviso", "avvii", "poi");
@@ -113,29 +102,13 @@ private slots:
   }
 
   // l'avviso della seconda copia ha l'icona d'informazione, gli altri quella d'esclamazione
-  void usciteConMessaggio_data() {
-    colonne<QSize, int, bool, int, QString>("schermo", "bit", "copia", "parole", "messaggio");
-    const QString schermo = QStringLiteral("La risoluzione attuale dello schermo è: %1.\r\nPer l'esecuzione di Veltrak "
-                                           "Mr.Gorbio è necessaria\runa risoluzione minima di 800x600...");
-    const QString copia = "Veltrak Mr.Gorbio 1.0\r\n è già in esecuzione...";
-    const QString colori = "L'impostazione corrente dei colori dello schermo è: 256.\r\r\nVeltrak Mr.Gorbio 1.0 "
-                           "necessita di almeno 65536 colori...";
-    const QString corrotta = "Il file:\r\n\r\n<001>\r\n\r\nè stato corrotto.\r\n\r\nE' necessario reinstallare "
-                             "l'applicazione... :(";
-    QTest::newRow("seconda copia") << QSize(1024, 768) << 24 << true << 4100 << copia;
-    QTest::newRow("seconda copia e schermo piccolo") << QSize(640, 480) << 8 << true << 4100 << copia;
-    QTest::newRow("schermo stretto") << QSize(799, 600) << 24 << false << 4100 << schermo.arg("799x600");
-    QTest::newRow("schermo basso") << QSize(800, 599) << 24 << false << 4100 << schermo.arg("800x599");
-    QTest::newRow("256 colori") << QSize(800, 600) << 8 << false << 4100 << colori;
-    // l'avvio si e' gia' contato quando la lista si controlla
-    QTest::newRow("lista corrotta") << QSize(800, 600) << 16 << false << 1 << corrotta;
-  }
+  void usciteConMessaggio_data() { tabella("avvio-uscite"); }
   void usciteConMessaggio() {
-    const auto [schermo, bit, copia, parole, messaggio] =
-        dati<QSize, int, bool, int, QString>("schermo", "bit", "copia", "parole", "messaggio");
+    const auto [larghezza, altezza, bit, copia, parole, messaggio] =
+        dati<int, int, int, bool, int, QString>("larghezza", "altezza", "bit", "copia", "parole", "messaggio");
     AmbienteTest amb;
     Pulizia pulizia(amb.finta);
-    amb.finta.schermo = schermo;
+    amb.finta.schermo = QSize(larghezza, altezza);
     amb.finta.bpp = bit;
     amb.finta.altraCopia = copia;
     Cartella c("[Nome]\r\n1=vuoto\r\n", parole);
@@ -152,17 +125,7 @@ private slots:
 
   // ogni riga della tabella dei sistemi; con cornici spesse (XP e Sconosciuto) i controlli vanno
   // a destra, una volta sola, e nessuno resta tagliato
-  void nomeSistemaECornici_data() {
-    colonne<int, int, int, QString, bool>("piattaforma", "maggiore", "minore", "nome", "spesse");
-    QTest::newRow("9x") << 1 << 5 << 1 << "Win95/98/ME" << false;
-    QTest::newRow("NT 4") << 2 << 4 << 9 << "WinNT" << false;
-    QTest::newRow("NT 5.0") << 2 << 5 << 0 << "Win2000" << false;
-    QTest::newRow("NT 5.1") << 2 << 5 << 1 << "WinXP" << true;
-    QTest::newRow("NT 5.2") << 2 << 5 << 2 << "Si NT" << false;
-    QTest::newRow("NT 5.3") << 2 << 5 << 3 << "Sconosciuto" << true;
-    QTest::newRow("NT 6.0") << 2 << 6 << 0 << "Sconosciuto" << true;
-    QTest::newRow("altro") << 3 << 5 << 1 << "" << false;
-  }
+  void nomeSistemaECornici_data() { tabella("avvio-sistemi"); }
   void nomeSistemaECornici() {
     const auto [piattaforma, maggiore, minore, nome, spesse] =
         dati<int, int, int, QString, bool>("piattaforma", "maggiore", "minore", "nome", "spesse");

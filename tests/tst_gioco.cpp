@@ -56,17 +56,7 @@ private slots:
   }
 
   // una lettera doppia suona una volta; tasti ripetuti, senza pulsante o prima della partita non fanno nulla
-  void tasti_data() {
-    // dopo: caselle, lettere da scoprire ed errori; senza caselle = nessuna partita
-    colonne<QString, QString>("tasti", "dopo");
-    QTest::newRow("lettera doppia") << "o" << "___O_O 4 0";
-    QTest::newRow("lettera gia' provata") << "cc" << "C_____ 5 0";
-    QTest::newRow("maiuscola e minuscola") << "cC" << "C_____ 5 0";
-    QTest::newRow("lettere senza pulsante") << "cjkwxy" << "C_____ 5 0";
-    QTest::newRow("cifre e simboli") << "c1!" << "C_____ 5 0";
-    QTest::newRow("z minuscola: un errore") << "cz" << "C_____ 5 1";
-    QTest::newRow("prima della partita") << "cavolo" << " 10 0";
-  }
+  void tasti_data() { tabella("gioco-tasti"); }
   void tasti() {
     const auto [tasti, dopo] = dati<QString, QString>("tasti", "dopo");
     Tavolo t;
@@ -190,15 +180,7 @@ private slots:
   }
 
   // chiudere il round con la soluzione o con il jolly sull'ultima lettera; a 3:00 con la A provata
-  void fineDelRound_data() {
-    // soluzione: vuoto = il jolly; punti: -1 = partita persa
-    colonne<QString, QString, int>("tasti", "soluzione", "punti");
-    QTest::newRow("soluzione giusta") << "a" << "CAVOLO" << 1200 + 360 - 100;
-    QTest::newRow("soluzione in minuscole con spazi") << "a" << "  cavolo " << 1200 + 360 - 100;
-    QTest::newRow("soluzione sbagliata") << "a" << "CAVOLI" << -1;
-    // la O del jolly si paga come vocale provata
-    QTest::newRow("jolly sull'ultima lettera, dopo la Z") << "cavlz" << "" << 1200 + 360 - 500 - 200 - 50;
-  }
+  void fineDelRound_data() { tabella("gioco-fine-round"); }
   void fineDelRound() {
     const auto [tasti, soluzione, punti] = dati<QString, QString, int>("tasti", "soluzione", "punti");
     Tavolo t;
@@ -233,22 +215,7 @@ private slots:
 
   // il tempo scade una volta sola, con 00 : 00 in vista, e la resa segue; la soluzione data dopo non vale.
   // Scaduto durante il suono della lettera che completa la parola: la lettera era in tempo, il round e' vinto
-  void tempoScaduto_data() {
-    // prima: lettere giocate a 3:00; mossa: come si arriva allo scatto finale;
-    // punti: quelli del round vinto, -1 = tempo scaduto (e altra partita alla domanda)
-    colonne<QString, QString, int>("prima", "mossa", "punti");
-    QTest::newRow("da fermo") << "" << "fermo" << -1;
-    QTest::newRow("durante il suono di un errore") << "" << "b" << -1;
-    QTest::newRow("durante una lettera giusta che non completa") << "" << "c" << -1;
-    QTest::newRow("durante il jolly che non completa") << "" << "jolly" << -1;
-    QTest::newRow("durante il rutto") << "" << "rutto" << -1;
-    QTest::newRow("con la soluzione aperta") << "" << "soluzione" << -1;
-    QTest::newRow("caricato a zero, due scatti") << "" << "zero" << -1;
-    // 6 lettere, nessun secondo da contare, A e O provate
-    QTest::newRow("ultima lettera da tastiera") << "cavl" << "o" << 1200 - 200;
-    QTest::newRow("ultima lettera con un clic") << "cavl" << "clic" << 1200 - 200;
-    QTest::newRow("ultima lettera dal jolly") << "cavl" << "jolly" << 1200 - 500 - 200;
-  }
+  void tempoScaduto_data() { tabella("gioco-tempo-scaduto"); }
   void tempoScaduto() {
     const auto [prima, mossa, punti] = dati<QString, QString, int>("prima", "mossa", "punti");
     Tavolo t;
@@ -301,14 +268,7 @@ private slots:
   }
 
   // il rutto: una volta su dieci (esce il 2), mai sotto la clessidra o con una finestra aperta
-  void rutto_data() {
-    colonne<double, QString, bool>("r", "stato", "rutto");
-    QTest::newRow("esce il 2") << 0.15 << "" << true;
-    QTest::newRow("esce l'1") << 0.05 << "" << false;
-    QTest::newRow("esce il 3") << 0.25 << "" << false;
-    QTest::newRow("clessidra") << 0.15 << "clessidra" << false;
-    QTest::newRow("finestra aperta") << 0.15 << "finestra" << false;
-  }
+  void rutto_data() { tabella("gioco-rutto"); }
   void rutto() {
     const auto [r, stato, rutto] = dati<double, QString, bool>("r", "stato", "rutto");
     Tavolo t;
@@ -323,16 +283,10 @@ private slots:
 
   // le regole pure: tempo per round, livello, estrazione, tasti, punteggio
   // primo e ultimo round di ogni fascia; livello 0 = il titolo non cambia
-  void tempoELivello_data() {
-    colonne<int, QString, int>("round", "tempo", "livello");
-    const std::tuple<int, const char*, int> righe[] = {
-        {1, "03 : 00", 1},  {5, "03 : 00", 0},  {6, "02 : 30", 2},  {7, "02 : 30", 0},  {10, "02 : 30", 0},
-        {11, "02 : 00", 3}, {15, "02 : 00", 0}, {16, "01 : 30", 4}, {20, "01 : 30", 0}, {21, "01 : 00", 5},
-        {25, "01 : 00", 0}, {26, "00 : 30", 6}, {96, "00 : 30", 20}, {101, "00 : 30", 0}};
-    for (const auto& [round, tempo, livello] : righe) QTest::addRow("%d", round) << round << tempo << livello;
-  }
+  void tempoELivello_data() { tabella("regole-tempo"); }
   void tempoELivello() {
-    const auto [round, tempo, livello] = dati<int, QString, int>("round", "tempo", "livello");
+    const auto [tempo, livello] = dati<QString, int>("tempo", "livello");
+    const int round = QString(QTest::currentDataTag()).toInt();
     const LimiteTempo l = pfuncLimiteTempo(round);
     QCOMPARE(l.testo, tempo);
     QCOMPARE(pfuncTestoTempo(l.minuti, l.secondi), tempo);
@@ -351,30 +305,17 @@ private slots:
     QCOMPARE(pfuncIndiceEstratto(r, 4100), indice);
   }
 
-  void pulsantePerTasto_data() {
-    colonne<int, int>("tasto", "pulsante");
-    const std::pair<char, int> righe[] = {{'a', 1}, {'E', 5}, {'i', 9}, {'l', 10}, {'U', 19}, {'v', 20}, {'Z', 21},
-                                          {'j', 0}, {'K', 0}, {'w', 0}, {'X', 0},  {'y', 0},  {'5', 0},  {'@', 0}};
-    for (const auto& [c, p] : righe) QTest::addRow("%c", c) << int(c) << p;
-    QTest::newRow("accentata") << 0xE8 << 0;
-  }
+  void pulsantePerTasto_data() { tabella("regole-tasti"); }
   void pulsantePerTasto() {
     const auto [tasto, pulsante] = dati<int, int>("tasto", "pulsante");
     QCOMPARE(pfuncPulsantePerTasto(tasto), pulsante);
   }
 
-  void punteggio_data() {
-    // caso: lettere, minuti, secondi, jolly, vocali, errori
-    colonne<DatiPunteggio, int>("caso", "punti");
-    QTest::newRow("dieci lettere, un secondo: bonus") << DatiPunteggio{10, 0, 1, false, 0, 0} << 2102;
-    QTest::newRow("nove lettere: niente bonus") << DatiPunteggio{9, 0, 1, false, 0, 0} << 1802;
-    QTest::newRow("tre minuti pieni") << DatiPunteggio{6, 3, 0, false, 0, 0} << 1560;
-    QTest::newRow("jolly") << DatiPunteggio{6, 0, 0, true, 0, 0} << 700;
-    QTest::newRow("negativo") << DatiPunteggio{6, 0, 0, true, 5, 7} << -150;
-  }
+  void punteggio_data() { tabella("regole-punteggio"); }
   void punteggio() {
-    const auto [caso, punti] = dati<DatiPunteggio, int>("caso", "punti");
-    QCOMPARE(pfuncPunteggioRound(caso), punti);
+    const auto [lettere, minuti, secondi, jolly, vocali, errori, punti] = dati<int, int, int, bool, int, int, int>(
+        "lettere", "minuti", "secondi", "jolly", "vocali", "errori", "punti");
+    QCOMPARE(pfuncPunteggioRound({lettere, minuti, secondi, jolly, vocali, errori}), punti);
   }
 };
 

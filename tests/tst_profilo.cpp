@@ -18,29 +18,7 @@ class TestProfilo : public QObject {
   Q_OBJECT
 
 private slots:
-  void lettura_data() {
-    // atteso: "<manca>" se non c'e'
-    colonne<QByteArray, QString, QString, QString>("contenuto", "sezione", "chiave", "atteso");
-    const QByteArray base = "[Nome]\r\n1=Anna\r\n2 = Bruno \r\n[Info]\r\n1=7° round\r\n";
-    QTest::newRow("spazi intorno") << base << "Nome" << "2" << "Bruno";
-    QTest::newRow("maiuscole nei nomi") << base << "nOME" << "1" << "Anna";
-    QTest::newRow("grado in UTF-8") << base << "Info" << "1" << "7° round";
-    // i file del vecchio programma sono Windows-1252
-    const QByteArray windows = "[Nome]\r\n1=Nicol\xF2 \x80\x9D\r\n[Info]\r\n1=7\xB0 round\r\n";
-    QTest::newRow("grado in Windows-1252") << windows << "Info" << "1" << "7° round";
-    QTest::newRow("accento, euro e byte senza carattere") << windows << "Nome" << "1" << "Nicolò €\u009D";
-    QTest::newRow("chiave mancante") << base << "Nome" << "3" << "<manca>";
-    QTest::newRow("sezione mancante") << base << "Toob" << "k" << "<manca>";
-    QTest::newRow("solo LF") << QByteArray("[A]\nk=v\n") << "A" << "k" << "v";
-    QTest::newRow("solo CR") << QByteArray("[A]\rk=v\r[B]\rk=w") << "B" << "k" << "w";
-    QTest::newRow("BOM in testa") << QByteArray("\xEF\xBB\xBF[A]\r\nk=v\r\n") << "A" << "k" << "v";
-    QTest::newRow("riga senza uguale") << QByteArray("[A]\r\nspazzatura\r\nk=v\r\n") << "A" << "k" << "v";
-    QTest::newRow("sezione doppia: vale la prima") << QByteArray("[A]\r\nk=1\r\n[A]\r\nk=2\r\n") << "A" << "k" << "1";
-    QTest::newRow("chiave doppia: vale la prima") << QByteArray("[A]\r\nk=1\r\nk=2\r\n") << "A" << "k" << "1";
-    QTest::newRow("valore lungo tagliato a 254") << ("[A]\r\nk=" + QByteArray(300, 'x')) << "A" << "k"
-                                                 << QString(254, u'x');
-    QTest::newRow("valore vuoto") << QByteArray("[A]\r\nk=\r\n") << "A" << "k" << "";
-  }
+  void lettura_data() { tabella("profilo-lettura"); }
   void lettura() {
     const auto [contenuto, sezione, chiave, atteso] =
         dati<QByteArray, QString, QString, QString>("contenuto", "sezione", "chiave", "atteso");
