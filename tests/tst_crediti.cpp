@@ -24,28 +24,14 @@ private slots:
   }
 
   // uno scatto: colore secondo l'altezza, poi su di un twip; in cima rientra in basso
-  void unoScatto_data() {
-    colonne<double, double, QColor>("top", "dopo", "colore");
-    const QColor invariato(1, 2, 3);  // fuori dal box la riga tiene il suo colore
-    QTest::newRow("in mezzo: colore pieno") << S / 2 << S / 2 - 1 << QColor(255, 240, 50);
-    QTest::newRow("un quarto dal basso") << S * 3 / 4 << S * 3 / 4 - 1 << QColor(128, 120, 25);
-    QTest::newRow("un quarto dall'alto") << S / 4 << S / 4 - 1 << QColor(128, 120, 25);
-    QTest::newRow("un ottavo dal basso: 12,5 va al pari") << S * 7 / 8 << S * 7 / 8 - 1 << QColor(64, 60, 12);
-    QTest::newRow("sul bordo inferiore: nero") << S << S - 1 << QColor(0, 0, 0);
-    QTest::newRow("sul bordo superiore: nero") << 0.0 << -1.0 << QColor(0, 0, 0);
-    QTest::newRow("sotto il box") << S + 1 << S << invariato;
-    QTest::newRow("sopra il box") << -1.0 << -2.0 << invariato;
-    QTest::newRow("a meno l'altezza rientra nello stesso scatto") << -H << S + 119 << invariato;
-    QTest::newRow("oltre meno l'altezza") << -H - 7 << S + 119 << invariato;
-    QTest::newRow("un twip prima resta sopra") << -H + 1 << -H << invariato;
-  }
+  void unoScatto_data() { tabella("crediti-scatto"); }
   void unoScatto() {
-    const auto [top, dopo, colore] = dati<double, double, QColor>("top", "dopo", "colore");
+    const auto [top, dopo, colore] = dati<double, double, QString>("top", "dopo", "colore");
     Tavolo t;
     t.f->lblCrediti(4)->setColore(QColor(1, 2, 3));
     t.f->setTopCrediti(4, top);
     t.f->tmrCrediti_Timer();
-    QCOMPARE(t.f->lblCrediti(4)->colore(), colore);
+    QCOMPARE(t.f->lblCrediti(4)->colore(), QColor(colore));
     QCOMPARE(t.f->topCrediti(4), dopo);
     QCOMPARE(t.f->lblCrediti(4)->y(), tw(dopo));
   }

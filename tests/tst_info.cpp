@@ -18,9 +18,6 @@ void apriDalMenu(frmGioco& f, const QString& finestra) {
   f.findChild<QAction*>(finestra == u"frmInfoMrGorbio" ? "mnuInfoGorbio" : QString(finestra).replace("frm", "mnu"))->trigger();
 }
 
-// parte = "Esc" per il tasto; effetto = link aperto o finestra mostrata
-struct Click { QString finestra, parte; int tasto; bool chiude; QString effetto; };
-
 }  // namespace
 
 class TestInfo : public QObject {
@@ -75,26 +72,11 @@ private slots:
 
   // un click sinistro su una parte inerte chiude, le etichette attive no (e il
   // tasto destro non le attiva); la chiusura gira una volta sola comunque avvenga
-  void click_data() {
-    QTest::addColumn<Click>("c");
-    const int sx = Qt::LeftButton, dx = Qt::RightButton;
-    QTest::newRow("regole: il testo") << Click{"frmInfoRegole", "Label3", sx, true, ""};
-    QTest::newRow("regole: destro sul testo") << Click{"frmInfoRegole", "Label3", dx, false, ""};
-    QTest::newRow("codice: il titolo") << Click{"frmInfoCodice", "Label1", sx, true, ""};
-    QTest::newRow("tastiera: un tasto") << Click{"frmInfoTastiera", "Label2_3", sx, true, ""};
-    QTest::newRow("informazioni: la cornice") << Click{"frmInfoMrGorbio", "Frame1", sx, true, ""};
-    QTest::newRow("informazioni: Esc") << Click{"frmInfoMrGorbio", "Esc", 0, true, ""};
-    QTest::newRow("ringraziamenti: la pagina") << Click{"frmThanxTo", "lblTesto", sx, true, ""};
-    QTest::newRow("ringraziamenti: freccia avanti") << Click{"frmThanxTo", "imgFreccia_2", sx, false, ""};
-    QTest::newRow("sito del Veltrak") << Click{"frmInfoMrGorbio", "lblLinkVeltrakWebSite", sx, false, "link:" + TESTO_SITO_VELTRAK};
-    QTest::newRow("sito del Veltrak, destro") << Click{"frmInfoMrGorbio", "lblLinkVeltrakWebSite", dx, false, ""};
-    QTest::newRow("info Veltrak, centrale") << Click{"frmInfoMrGorbio", "lblInfoVeltrak", Qt::MiddleButton, false, "finestra:frmVeltrak"};
-    QTest::newRow("info Veltrak, destro") << Click{"frmInfoMrGorbio", "lblInfoVeltrak", dx, false, ""};
-    QTest::newRow("sito dell'amico") << Click{"frmThanxTo", "lblLink", sx, false, "link:" + TESTO_SITO_AMICO};
-    QTest::newRow("sito dell'amico, destro") << Click{"frmThanxTo", "lblLink", dx, false, ""};
-  }
+  void click_data() { tabella("info-click"); }
   void click() {
-    QFETCH(Click, c);
+    const auto [finestra, parte, tasto, chiude, effetto] =
+        dati<QString, QString, QString, bool, QString>("finestra", "parte", "tasto", "chiude", "effetto");
+    const Qt::MouseButton pulsante = tasto == u"destro" ? Qt::RightButton : tasto == u"centrale" ? Qt::MiddleButton : Qt::LeftButton;
     Tavolo t;
     t.finta.modaliVisibili = true;
     // il brano suona: l'attivazione dei ringraziamenti non attende
@@ -102,16 +84,16 @@ private slots:
     gblnPartitaInCorso = true;
     bool aperta = true;
     t.finta.azioniModali.append([&](QDialog* d) {
-      if (c.parte == u"Esc") QTest::keyClick(d, Qt::Key_Escape);
-      else QTest::mouseClick(d->findChild<QWidget*>(c.parte), static_cast<Qt::MouseButton>(c.tasto), {}, QPoint(2, 2));
+      if (parte == u"Esc") QTest::keyClick(d, Qt::Key_Escape);
+      else QTest::mouseClick(d->findChild<QWidget*>(parte), pulsante, {}, QPoint(2, 2));
       aperta = d->isVisible();
       d->close();
       d->reject();
     });
-    apriDalMenu(*t.f, c.finestra);
-    QCOMPARE(aperta, !c.chiude);
+    apriDalMenu(*t.f, finestra);
+    QCOMPARE(aperta, !chiude);
     const QStringList effetti = t.finta.eventi.filter(QRegularExpression("^(link:|finestra:frmV)"));
-    QCOMPARE(effetti, c.effetto.isEmpty() ? QStringList{} : QStringList{c.effetto});
+    QCOMPARE(effetti, effetto.isEmpty() ? QStringList{} : QStringList{effetto});
     // la ripresa dei timer attende 0,25 s: una volta sola
     QCOMPARE(t.finta.eventi.count(QStringLiteral("attesa:250")), 1);
     QCOMPARE(t.f->tmrTempo.Interval(), 1000);

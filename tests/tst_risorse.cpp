@@ -36,29 +36,12 @@ private slots:
   }
 
   // PCM mono (l'unico formato che QSoundEffect suona), frequenza e durata attese, livello sano
-  void suoni_data() {
-    // frequenza 0: 11025 o 22050, durata sconosciuta tra 0,28 e 6,37 s; -1: file su disco
-    colonne<QString, int, double, double>("percorso", "frequenza", "minimo", "massimo");
-    const std::tuple<int, int, double> catalogo[] = {
-        {21, 22050, 0.51}, {22, 22050, 0.50}, {23, 22050, 0.66}, {24, 11025, 0.72}, {25, 11025, 0.16},
-        {26, 22050, 0.26}, {27, 22050, 0.18}, {28, 11025, 2.81}, {29, 10989, 3.43}, {30, 22050, 1.45},
-        {31, 22050, 3.52}, {32, 11025, 1.83}, {33, 22050, 1.86}, {34, 11025, 1.19}, {35, 11025, 0.54},
-        {36, 11025, 1.52}, {37, 11025, 4.86}, {38, 0, 0},        {39, 0, 0},        {40, 0, 6.37},
-        {41, 0, 0},        {42, 0, 0},        {43, 0, 0},        {44, 0, 0},        {45, 0, 0},
-        {46, 0, 0},        {47, 11025, 1.34}, {48, 22050, 1.70}, {49, 22050, 1.01}};
-    for (const auto& [n, f, s] : catalogo) {
-      QTest::addRow("ID_%d", n) << pfuncPercorsoRisorsa("wave", QStringLiteral("id_%1").arg(n)) << f
-                                << (s ? s * 0.85 : 0.28) << (s ? s * 1.15 : 6.37);
-    }
-    const QString disco = cartellaSorgenti() + "/data/Mr.Gorbio.00";
-    QTest::newRow("settimo stadio su disco") << disco + "3" << -1 << 4.0 << 5.4;
-    QTest::newRow("brano d'avvio su disco") << disco + "4" << -1 << 22.0 << 30.0;
-    QTest::newRow("uscita su disco") << disco + "5" << -1 << 1.6 << 2.2;
-  }
+  void suoni_data() { tabella("risorse-suoni"); }
   void suoni() {
-    const auto [percorso, frequenza, minimo, massimo] =
-        dati<QString, int, double, double>("percorso", "frequenza", "minimo", "massimo");
-    const QByteArray b = leggiFile(percorso);
+    const auto [frequenza, minimo, massimo] = dati<int, double, double>("frequenza", "minimo", "massimo");
+    const QString nome = QTest::currentDataTag();
+    const QByteArray b = leggiFile(nome.startsWith(u"ID_") ? pfuncPercorsoRisorsa("wave", nome.toLower())
+                                                            : cartellaSorgenti() + "/data/" + nome);
     QVERIFY(b.startsWith("RIFF"));
     // i pezzi del RIFF: "fmt " (formato, canali, frequenza, bit) e "data"
     const auto u16 = [&](qsizetype p) { return int(qFromLittleEndian<quint16>(b.constData() + p)); };
