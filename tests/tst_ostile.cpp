@@ -15,21 +15,10 @@ class TestOstile : public QObject {
   Q_OBJECT
 
 private slots:
-  // come si presenta il file; esito: 0 scritto (sul posto se la cartella rifiuta il temporaneo),
-  // 1 "Impossibile scrivere" col vecchio file intatto, 3 "Impossibile trovare", senza restare appesi
-  void scritturaOstile_data() {
-    colonne<QString, int, int, int>("caso", "cartella", "file", "esito");
-    QTest::newRow("cartella e file in sola lettura") << "utente" << 0555 << 0644 << 1;
-    QTest::newRow("cartella in sola lettura, file scrivibile") << "utente" << 0555 << 0666 << 0;
-    QTest::newRow("file di un altro in sola lettura") << "utente" << 0777 << 0444 << 1;
-    QTest::newRow("disco pieno") << "pieno" << 0777 << 0644 << 1;
-    QTest::newRow("una FIFO") << "fifo" << 0777 << 0644 << 3;
-    QTest::newRow("un giro di link") << "giro" << 0777 << 0644 << 3;
-    QTest::newRow("una cartella") << "cartella" << 0777 << 0644 << 3;
-  }
+  void scritturaOstile_data() { tabella("ostile-scrittura"); }
   void scritturaOstile() {
-    const auto [caso, permessiCartella, permessiFile, esito] =
-        dati<QString, int, int, int>("caso", "cartella", "file", "esito");
+    const auto [caso, cartellaOttale, fileOttale, esito] = dati<QString, QString, QString, int>("come", "cartella", "file", "esito");
+    const auto permessiCartella = cartellaOttale.toUInt(nullptr, 8), permessiFile = fileOttale.toUInt(nullptr, 8);
     const bool comeNessuno = caso == u"utente", pieno = caso == u"pieno";
     if ((comeNessuno || pieno) && getuid() != 0) QSKIP("serve root per l'utente normale e per montare tmpfs");
     QTemporaryDir base;
