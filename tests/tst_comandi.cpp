@@ -8,12 +8,7 @@
 #include "support/tavolo.h"
 
 namespace {
-const QString USCIRE = QStringLiteral("Sicuro di voler uscire ?");
-const QString SALVARE = QStringLiteral("Salvare la partita in corso ?");
 const QString TERMINARE = QStringLiteral("Sicuro di voler terminare\r\nil gioco in corso ?");
-
-// modo: menu, Alt+F4 o richiesta di chiusura
-struct Uscita { bool partita; QString modo; QList<Risposta> risposte; QStringList domande; bool esce; bool clessidra = false; };
 }  // namespace
 
 class TestComandi : public QObject {
@@ -90,24 +85,14 @@ private slots:
     }
   }
 
-  void uscita_data() {
-    QTest::addColumn<Uscita>("u");
-    QTest::newRow("menu, nessuna partita, Si") << Uscita{false, "menu", {Risposta::Si}, {USCIRE}, true};
-    QTest::newRow("menu, nessuna partita, No") << Uscita{false, "menu", {Risposta::No}, {USCIRE}, false};
-    QTest::newRow("menu, in partita") << Uscita{true, "menu", {Risposta::Si, Risposta::No}, {USCIRE, SALVARE}, true};
-    QTest::newRow("Alt+F4, nessuna partita") << Uscita{false, "Alt+F4", {}, {}, true};
-    QTest::newRow("Alt+F4, in partita") << Uscita{true, "Alt+F4", {Risposta::No}, {SALVARE}, true};
-    QTest::newRow("chiusura, in partita") << Uscita{true, "chiusura", {Risposta::No}, {SALVARE}, true};
-    // con la clessidra il menu rifiuta, la richiesta di chiusura termina subito e in silenzio
-    QTest::newRow("menu con la clessidra") << Uscita{true, "menu", {}, {}, false, true};
-    QTest::newRow("chiusura con la clessidra") << Uscita{true, "chiusura", {}, {}, true, true};
-  }
+  void uscita_data() { tabella("comandi-uscita"); }
   void uscita() {
-    QFETCH(Uscita, u);
+    const auto [partita, modo, risposte, domande, esce, clessidra] =
+        dati<bool, QString, QString, QString, bool, bool>("partita", "modo", "risposte", "domande", "esce", "clessidra");
     Tavolo t;
-    if (u.partita) t.nuovaPartita();
-    if (u.clessidra) t.f->setMousePointer(PUNTATORE_CLESSIDRA);
-    t.finta.risposte = u.risposte;
+    if (partita) t.nuovaPartita();
+    if (clessidra) t.f->setMousePointer(PUNTATORE_CLESSIDRA);
+    for (const QString& r : risposte.split(u' ', Qt::SkipEmptyParts)) t.finta.risposte << (r == u"Si" ? Risposta::Si : Risposta::No);
     t.finta.suoni.clear();
     auto esci = [&] {
       QCloseEvent chiusura;
@@ -116,19 +101,19 @@ private slots:
       // (compilato senza eccezioni) lascerebbe oggetti di Qt non distrutti
       QKeyEvent altF4(QEvent::KeyPress, Qt::Key_F4, Qt::AltModifier);
       QObject* finestra = t.f.get();
-      if (u.modo == u"menu") t.f->mnuFileEsci_Click();
-      if (u.modo == u"Alt+F4") finestra->eventFilter(finestra, &altF4);
-      if (u.modo == u"chiusura") finestra->event(&chiusura);
+      if (modo == u"menu") t.f->mnuFileEsci_Click();
+      if (modo == u"Alt+F4") finestra->eventFilter(finestra, &altF4);
+      if (modo == u"chiusura") finestra->event(&chiusura);
     };
-    if (u.esce) {
+    if (esce) {
       QVERIFY_THROWS_EXCEPTION(FineProgramma, esci());
-      QCOMPARE(t.finta.suoni, u.clessidra ? QStringList() : QStringList{"file:Mr.Gorbio.005"});
-      QCOMPARE(t.finta.eventi.contains(QStringLiteral("attesa:1900")), !u.clessidra);
+      QCOMPARE(t.finta.suoni, clessidra ? QStringList() : QStringList{"file:Mr.Gorbio.005"});
+      QCOMPARE(t.finta.eventi.contains(QStringLiteral("attesa:1900")), !clessidra);
     } else {
       esci();
       QVERIFY(!t.finta.terminato && !gblnFinestraAperta);
     }
-    QCOMPARE(t.testi(), u.domande);
+    QCOMPARE(t.testi(), domande.split(u'|', Qt::SkipEmptyParts));
   }
 
   // "Thanx to..." dalla vera barra dei menu: si apre con Alt+T, non passandoci sopra con

@@ -22,7 +22,10 @@ class TestInstallazione : public QObject {
   Q_OBJECT
 
 private slots:
-  void initTestCase() { psubPreparaScrivania(); }
+  void initTestCase() {
+    psubInizializzaRisorse();
+    psubPreparaScrivania();
+  }
 
   // il vero dialogo di Qt, aperto dalla piattaforma e chiuso appena si mostra
   void pulsantiDeiDialoghi_data() {
@@ -78,13 +81,7 @@ private slots:
   }
 };
 
-int main(int argc, char* argv[]) {
-  // uno schermo a 200 %
-  qputenv("QT_SCALE_FACTOR", "2");
-  QApplication app(argc, argv);
-  psubInizializzaRisorse();
-  TestInstallazione t;
-  return QTest::qExec(&t, argc, argv);
-}
-
+// uno schermo a 200 %, prima che nasca l'applicazione
+static const bool gScala = qputenv("QT_SCALE_FACTOR", "2");
+QTEST_MAIN(TestInstallazione)
 #include "tst_installazione.moc"

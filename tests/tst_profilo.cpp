@@ -25,24 +25,11 @@ private slots:
     QCOMPARE(pfuncCercaValore(contenuto, sezione, chiave).value_or(QStringLiteral("<manca>")), atteso);
   }
 
-  void scrittura_data() {
-    colonne<QByteArray, QList<VoceIni>, QByteArray>("prima", "voci", "dopo");
-    using V = QList<VoceIni>;
-    const auto riga = [](const char* nome, const QByteArray& prima, const V& voci, const QByteArray& dopo) {
-      QTest::newRow(nome) << prima << voci << dopo;
-    };
-    // sostituzioni, chiavi e sezioni nuove, doppioni: nel file di riferimento di fileVeri
-    riga("righe strane e fine riga LF intatti", "[A]\nrotta\n\x01\x02\nk=1\n", {{"A", "k", "2"}},
-         "[A]\nrotta\n\x01\x02\nk=2\n");
-    riga("valore con a capo non spezza il file", "[A]\r\nk=1\r\n", {{"A", "k", "x\r\n[B]"}}, "[A]\r\nk=x  [B]\r\n");
-    riga("BOM conservato", "\xEF\xBB\xBF[A]\r\nk=1\r\n", {{"A", "k", "2"}}, "\xEF\xBB\xBF[A]\r\nk=2\r\n");
-    riga("due scritture, una riga", "[A]\r\n", {{"A", "k", "1"}, {"A", "k", "2"}}, "[A]\r\nk=2\r\n");
-    // ogni file si riscrive nella codifica in cui e' scritto (Windows-1252: il file di riferimento sotto)
-    riga("UTF-8 resta UTF-8", "[Nome]\r\n1=Nicolò\r\n", {{"Nome", "2", "Bellò €"}},
-         "[Nome]\r\n1=Nicolò\r\n2=Bellò €\r\n");
-  }
+  void scrittura_data() { tabella("profilo-scrittura"); }
   void scrittura() {
-    const auto [prima, voci, dopo] = dati<QByteArray, QList<VoceIni>, QByteArray>("prima", "voci", "dopo");
+    const auto [prima, testo, dopo] = dati<QByteArray, QString, QByteArray>("prima", "voci", "dopo");
+    QList<VoceIni> voci;
+    for (const QString& v : testo.split(u';')) voci.append({v.section(u'|', 0, 0), v.section(u'|', 1, 1), v.section(u'|', 2)});
     QCOMPARE(pfuncApplicaScritture(prima, voci), dopo);
   }
 
