@@ -1,6 +1,9 @@
-// Suoni, attese e timer: uno alla volta, senza scheda nulla, attese che non girano a vuoto.
+// Suoni, attese e timer: uno alla volta, senza scheda nulla, attese che non girano a vuoto;
+// e il suono vero che arriva all'uscita nulla di PulseAudio che ./check avvia, e si ferma.
 #include <QMessageBox>
+#include <QProcess>
 #include <QtTest>
+#include <cmath>
 #include <ctime>
 
 #include "app/media.h"
@@ -10,6 +13,27 @@
 #include "app/timer.h"
 #include "support/aiuti.h"
 #include "support/piattaformafinta.h"
+
+namespace {
+
+// Livello RMS (0..1) di quanto e' passato dall'uscita mentre suona.
+double registraMentre(const std::function<void()>& suona, float secondi) {
+  QProcess parec;
+  parec.start("parec", {"-d", "@DEFAULT_MONITOR@", "--raw", "--format=s16le", "--channels=1", "--rate=8000"});
+  if (!parec.waitForStarted(3000)) return -1;
+  psubAttendi(0.3F);
+  suona();
+  psubAttendi(secondi);
+  parec.terminate();
+  parec.waitForFinished(3000);
+  const QByteArray dati = parec.readAllStandardOutput();
+  double somma = 0;
+  const qsizetype n = dati.size() / 2;
+  for (qsizetype i = 0; i < n; ++i) somma += std::pow(qFromLittleEndian<qint16>(dati.constData() + i * 2) / 32768.0, 2);
+  return n ? std::sqrt(somma / static_cast<double>(n)) : 0;
+}
+
+}  // namespace
 
 class TestMedia : public QObject {
   Q_OBJECT
@@ -126,6 +150,26 @@ private slots:
     t.setInterval(0);
     QCOMPARE(dopo(5000), 4);
     QCOMPARE(amb.finta.timerAttivi(), 0);
+  }
+
+  // dalla memoria e dal disco il suono arriva all'uscita; fermato, l'uscita tace
+  void suonoEFermo() {
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) QSKIP("serve il server audio di ./check");
+    psubAzzeraStatoModulo();
+    PiattaformaQt qt;
+    impostaPiattaforma(&qt);
+    auto ripristina = qScopeGuard([] { impostaPiattaforma(nullptr); });
+    QVERIFY2(qt.dispositivoAudio(), "nessuna uscita audio vista da Qt");
+    const QString file = cartellaSorgenti() + QStringLiteral("/data/Mr.Gorbio.004");
+    // 4 s e non la durata del suono: con i sanitizzatori e le prove in parallelo il primo
+    // suono dalla memoria puo' partire con oltre un secondo di ritardo
+    const double memoria = registraMentre([] { psubSuona("id_40", false, ORIGINE_RISORSE, 0); }, 4.0F);
+    // il brano d'avvio dura piu' della registrazione: suona ancora quando si ferma
+    const double disco = registraMentre([&] { psubSuona(file, false, ORIGINE_DISCO, 0); }, 4.0F);
+    psubFermaSuono();
+    const double fermo = registraMentre([] {}, 1.0F);
+    qInfo("RMS: ID_40 dalla memoria %.4f, Mr.Gorbio.004 dal disco %.4f, fermato %.4f", memoria, disco, fermo);
+    QVERIFY(memoria > 0.01 && disco > 0.01 && fermo < 0.001);
   }
 };
 
