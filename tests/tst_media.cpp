@@ -90,13 +90,7 @@ private slots:
   // Attese vere. Zero non elabora eventi, una positiva si'; nessun giro a vuoto; e finisce
   // alla sua scadenza qualunque cosa giri dentro: un messaggio modale aperto nel primo giro
   // di eventi e chiuso dopo la scadenza, o un'altra attesa
-  void attesaVera_data() {
-    colonne<QString, int, int>("dentro", "attesaMs", "fineMs");
-    QTest::newRow("niente") << "" << 1000 << 1000;
-    QTest::newRow("messaggio modale piu' lungo dell'attesa") << "modale" << 100 << 300;
-    QTest::newRow("attesa piu' lunga dentro l'attesa") << "attesa" << 100 << 300;
-    QTest::newRow("attesa piu' corta dentro l'attesa") << "corta" << 100 << 100;
-  }
+  void attesaVera_data() { tabella("media-attesa-vera"); }
   void attesaVera() {
     const auto [dentro, attesaMs, fineMs] = dati<QString, int, int>("dentro", "attesaMs", "fineMs");
     PiattaformaQt qt;

@@ -83,15 +83,8 @@ private slots:
     QVERIFY(g.finta.inatteso.isEmpty());
   }
 
-  // annullato: nessun messaggio, nessuna partita
-  void caricamentoRifiutato_data() {
-    // contenuto: "<cartella>" crea una cartella
-    colonne<QString, QByteArray>("nome", "contenuto");
-    QTest::newRow("annullato") << "" << QByteArray();
-    QTest::newRow("file di 0 byte") << "vuoto.cap" << QByteArray();
-    QTest::newRow("chiave mancante") << "corto.cap" << QByteArray("[Veltrak Mr.Gorbio 1.0 - Partita salvata]\r\nfiorba=1\r\n");
-    QTest::newRow("una cartella") << "cartella.cap" << QByteArray("<cartella>");
-  }
+  // rifiutato: il messaggio, poi la schermata iniziale
+  void caricamentoRifiutato_data() { tabella("salvataggi-caricamento-rifiutato"); }
   void caricamentoRifiutato() {
     const auto [nome, contenuto] = dati<QString, QByteArray>("nome", "contenuto");
     Gioco g;
@@ -108,18 +101,8 @@ private slots:
     QVERIFY(!gblnPartitaInCorso && !gblnFinestraAperta && g.f->tmrCrediti.attivo() && !g.f->tmrTempo.attivo());
   }
 
-  // il nome scelto, il file di tanti byte che c'e' gia' a quel percorso, il file scritto ("" = salvataggio
-  // fallito, col vecchio file intatto; le altre scritture impossibili sono in tst_profilo e tst_ostile)
-  void salvataggio_data() {
-    colonne<QString, int, QString>("nome", "prima", "scritto");
-    QTest::newRow("senza estensione") << "partita" << 0 << "partita.cap";
-    QTest::newRow("CAP in maiuscole") << "partita.CAP" << 0 << "partita.CAP";
-    QTest::newRow("altra estensione") << "partita.txt" << 0 << "partita.txt.cap";
-    // il file temporaneo accanto avrebbe un nome troppo lungo: fallisce anche da root
-    QTest::newRow("file esistente, nome al limite") << QString(251, u'p') + ".cap" << 1 << "";
-    // col salvataggio supererebbe quello che il caricamento accetta
-    QTest::newRow("file esistente quasi di 64 KiB") << "grande.cap" << 65000 << "";
-  }
+  // il file che si scrive, o il messaggio col vecchio file intatto
+  void salvataggio_data() { tabella("salvataggi-salvataggio"); }
   void salvataggio() {
     const auto [nome, prima, scritto] = dati<QString, int, QString>("nome", "prima", "scritto");
     Gioco g;
