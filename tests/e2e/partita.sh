@@ -1,21 +1,69 @@
 #!/usr/bin/env bash
-# Prova di fine a fine: il vero mrgorbio sotto Xvfb con l'uscita audio nulla.
-# Due copie avviate insieme: ne parte una sola. Con quella: F2, qualche lettera
-# (il suono arriva all'uscita), salvataggio, fine con F4,
-# caricamento, uscita con Alt+F4 e il suo suono; il contatore degli avvii e'
-# salito di uno. Infine una copia uccisa con SIGKILL non blocca l'avvio seguente.
+# Prova di fine a fine: il gioco installato in un prefisso temporaneo, sotto Xvfb con l'uscita
+# audio nulla. Icone, file .desktop e metadati validi. Due copie avviate insieme dal comando
+# installato: ne parte una sola, con la classe di finestra del file .desktop. Con quella: F2,
+# qualche lettera (il suono arriva all'uscita), salvataggio, fine con F4, caricamento, uscita
+# con Alt+F4 e il suo suono; il contatore degli avvii e' salito di uno. Una copia uccisa con
+# SIGKILL non blocca l'avvio seguente. Reinstallare tiene le impostazioni, disinstallare lascia
+# solo quelle. Uso: partita.sh <cartella degli eseguibili della build>
 set -euo pipefail
-: "${PULSE_SERVER:?serve il server audio di ./check}"
-source "$(dirname "$0")/lib/comune.sh"
-prepara_gioco "$1"
+: "${PULSE_SERVER:?serve il server audio di ./check}" "${GORBIO_DISPLAY:?serve il display di ./check}"
+export DISPLAY="$GORBIO_DISPLAY"
+BUILD=$(cd "$1/.." && pwd)
+SORGENTI=$(cd "$(dirname "$0")/../.." && pwd)
+LAVORO=$(mktemp -d /tmp/gorbio-e2e.XXXXXX)
+P=$LAVORO/prefisso
+C=$P/lib/mrgorbio
+ID=it.veltrak.mrgorbio
+DESKTOP=$P/share/applications/$ID.desktop
 SALVATA="$LAVORO/prova.cap"
+PID_GIOCO="" PID_REC=""
 
-contatore() { tr -d '\r' <"$LAVORO/Mr.Gorbio.002" | awk -F= '/^\[/{s=$0} s=="[Toob]" && $1=="k"{print $2}'; }
+# l'elenco dei file dell'installazione vera del giocatore resta com'era
+[ -f "$BUILD/install_manifest.txt" ] && cp "$BUILD/install_manifest.txt" "$LAVORO/manifest.txt"
+pulisci() {
+  [ -f "$LAVORO/manifest.txt" ] && cp "$LAVORO/manifest.txt" "$BUILD/install_manifest.txt"
+  [ -n "$PID_REC" ] && kill "$PID_REC" 2>/dev/null || true
+  pkill -9 -f "$P/bin/mrgorbio" 2>/dev/null || true
+  chmod -R u+w "$LAVORO" 2>/dev/null || true
+  rm -rf "$LAVORO"
+}
+trap pulisci EXIT
+errore() {
+  echo "ERRORE: $*" >&2
+  for f in "$LAVORO"/*.err; do [ -s "$f" ] && { echo "--- $(basename "$f")" >&2; cat "$f" >&2; }; done
+  import -window root /tmp/gorbio-e2e-errore.png 2>/dev/null || true
+  exit 1
+}
+installa() { cmake --install "$BUILD" --prefix "$P" >"$LAVORO/installa.log" 2>&1 || errore "$(cat "$LAVORO/installa.log")"; }
+contatore() { tr -d '\r' <"$C/Mr.Gorbio.002" | awk -F= '/^\[/{s=$0} s=="[Toob]" && $1=="k"{print $2}'; }
+# l'id della finestra visibile del processo $1 il cui nome contiene $2
+finestra_di() {
+  for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+    xdotool getwindowname "$w" 2>/dev/null | grep -qF -- "$2" && { echo "$w"; return 0; }
+  done; return 1
+}
+# fino a $2 secondi una finestra del gioco con $1 nel nome, poi il fuoco (senza window manager non passa da solo)
+aspetta() {
+  local fino=$((SECONDS + $2))
+  until FINESTRA=$(finestra_di "$PID_GIOCO" "$1"); do
+    [ $SECONDS -lt $fino ] || return 1
+    sleep 0.1
+  done
+  xdotool windowfocus "$FINESTRA" 2>/dev/null || true
+  sleep 0.2
+}
+aspetta_fine() {
+  for _ in $(seq 1 60); do kill -0 "$PID_GIOCO" 2>/dev/null || { PID_GIOCO=""; return 0; }; sleep 0.1; done; return 1
+}
+# l'uscita audio nulla registrata in $1 (grezzo, 8 kHz, mono); udibile: RMS oltre 0,01
+registra() { parec -d @DEFAULT_MONITOR@ --raw --format=s16le --channels=1 --rate=8000 >"$1" & PID_REC=$!; }
+ferma_registrazione() { kill "$PID_REC" 2>/dev/null || true; wait "$PID_REC" 2>/dev/null || true; PID_REC=""; }
+udibile() { sox -t raw -r 8000 -e signed -b 16 -c 1 "$1" -n stat 2>&1 | awk '/RMS +amplitude/{r=$3} END{exit !(r > 0.01)}'; }
 esiste() { finestra_di "$PID_GIOCO" "$1" >/dev/null; }
 titolo() { xdotool getwindowname "$PRINCIPALE" 2>/dev/null; }
 tasto() { xdotool key --clearmodifiers "$@"; sleep 0.4; }
 principale() { xdotool windowfocus "$PRINCIPALE" 2>/dev/null || true; }
-udibile() { awk -v r="$(rms_di "$1")" 'BEGIN{exit !(r > 0.01)}'; }
 # dal menu File la voce $1, il dialogo $2, il percorso $3, poi il messaggio che conferma
 dal_menu_file() {
   principale
@@ -28,25 +76,36 @@ dal_menu_file() {
   aspetta "Veltrak Info Service" 10 || errore "nessun messaggio dopo $2"
   tasto Return
 }
+
+installa
+for f in "$SORGENTI"/resources/img/icona_*.png; do
+  lato=${f##*_}; lato=${lato%.png}
+  [ -f "$P/share/icons/hicolor/${lato}x$lato/apps/$ID.png" ] || errore "manca l'icona $lato"
+done
+[ -f "$P/share/icons/hicolor/scalable/apps/$ID.svg" ] || errore "manca l'icona vettoriale"
+desktop-file-validate "$DESKTOP" || errore "desktop-file-validate"
+appstreamcli validate --no-net "$P/share/metainfo/$ID.metainfo.xml" || errore "appstreamcli validate"
 prima=$(contatore); prima=${prima:-0}
 
 registra "$LAVORO/partita.raw"
-"$LAVORO/mrgorbio" >/dev/null 2>"$LAVORO/a.err" &
+"$P/bin/mrgorbio" >/dev/null 2>"$LAVORO/a.err" &
 A=$!
-"$LAVORO/mrgorbio" >/dev/null 2>"$LAVORO/b.err" &
+"$P/bin/mrgorbio" >/dev/null 2>"$LAVORO/b.err" &
 B=$!
 # una delle due dice di essere gia' in esecuzione e termina
 for _ in $(seq 1 200); do
   for PID_GIOCO in $A $B; do aspetta "Veltrak Info Service" 0 && break 2; done
   sleep 0.1
 done
-[ -n "$FINESTRA" ] || errore "nessuna copia ha detto di essere la seconda"
+[ -n "${FINESTRA:-}" ] || errore "nessuna copia ha detto di essere la seconda"
 xdotool key Return
 PID_GIOCO=$((A + B - PID_GIOCO))
 for _ in $(seq 1 50); do kill -0 "$((A + B - PID_GIOCO))" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$((A + B - PID_GIOCO))" 2>/dev/null && errore "la seconda copia non termina"
 aspetta " Veltrak Mr.Gorbio 1.0" 20 || errore "la finestra del gioco non compare"
 PRINCIPALE=$FINESTRA
+classe=$(xprop -id "$PRINCIPALE" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
+grep -qx "StartupWMClass=$classe" "$DESKTOP" || errore "WM_CLASS $classe diversa da StartupWMClass"
 sleep 0.5
 tasto F2
 aspetta " - Livello 1" 10 || errore "F2 non avvia la partita"
@@ -83,13 +142,27 @@ ferma_registrazione
 udibile "$LAVORO/uscita.raw" || errore "il suono d'uscita non e' arrivato"
 dopo=$(contatore)
 [ "$dopo" = "$((prima + 1))" ] || errore "contatore degli avvii: prima $prima, dopo $dopo"
+stat -c %A "$C/Mr.Gorbio.001" | grep -q w && errore "il gioco non ha protetto i file dati"
 
 for giro in ucciso riavviato; do
-  "$LAVORO/mrgorbio" >/dev/null 2>"$LAVORO/$giro.err" &
+  "$P/bin/mrgorbio" >/dev/null 2>"$LAVORO/$giro.err" &
   PID_GIOCO=$!
   aspetta " Veltrak Mr.Gorbio 1.0" 20 || errore "il gioco non riparte ($giro)"
   kill -9 "$PID_GIOCO"
   wait "$PID_GIOCO" 2>/dev/null || true
 done
-echo "ok: una copia sola, suono in partita, salvataggio, fine, caricamento, uscita;" \
-  "contatore $prima -> $dopo; nessun blocco dopo SIGKILL"
+
+# reinstallare: le impostazioni restano; 001, di sola lettura e "vecchio", si sostituisce
+touch -d @0 "$C/Mr.Gorbio.001"
+contato=$(contatore)
+installa
+[ "$(contatore)" = "$contato" ] || errore "la reinstallazione ha azzerato il contatore"
+[ "$(stat -c %Y "$C/Mr.Gorbio.001")" = "$(stat -c %Y "$SORGENTI/data/Mr.Gorbio.001")" ] ||
+  errore "la reinstallazione non ha sostituito 001"
+# disinstallare lascia solo le impostazioni, e dice dove sono
+"$C/disinstalla" >"$LAVORO/disinstalla.log" || errore "disinstalla fallito"
+grep -qF "$C/Mr.Gorbio.002" "$LAVORO/disinstalla.log" || errore "disinstalla non dice dove sono le impostazioni"
+rimasti=$(cd "$P" && find . ! -type d | sort)
+[ "$rimasti" = "./lib/mrgorbio/Mr.Gorbio.002" ] || errore "dopo la disinstallazione resta: $rimasti"
+echo "ok: installato; una copia sola, suono in partita, salvataggio, fine, caricamento, uscita;" \
+  "contatore $prima -> $dopo; nessun blocco dopo SIGKILL; reinstallato e tolto"
