@@ -19,9 +19,7 @@ private slots:
   // il tempo scaduto la chiude senza ripresa
   void pausa_data() {
     QTest::addColumn<QString>("chiusura");
-    QTest::newRow("F3") << "F3";
-    QTest::newRow("la X") << "X";
-    QTest::newRow("tempo scaduto") << "tempo";
+    for (const char* chiusura : {"F3", "X", "tempo"}) QTest::newRow(chiusura) << QString(chiusura);
   }
   void pausa() {
     QFETCH(QString, chiusura);
@@ -58,18 +56,13 @@ private slots:
     QCOMPARE(t.f->lblTempo->text(), QStringLiteral("02 : 54"));
   }
 
-  void terminaGioco_data() {
-    colonne<QList<Risposta>, bool, int>("risposte", "finita", "salvataggi");
-    QTest::newRow("No: si continua") << QList<Risposta>{Risposta::No} << false << 0;
-    QTest::newRow("Si, senza salvare") << QList<Risposta>{Risposta::Si, Risposta::No} << true << 0;
-    QTest::newRow("Si, salvando") << QList<Risposta>{Risposta::Si, Risposta::Si} << true << 1;
-  }
+  void terminaGioco_data() { tabella("comandi-termina"); }
   void terminaGioco() {
-    const auto [risposte, finita, salvataggi] = dati<QList<Risposta>, bool, int>("risposte", "finita", "salvataggi");
+    const auto [risposte, finita, salvataggi] = dati<QString, bool, int>("risposte", "finita", "salvataggi");
     Tavolo t;
     t.nuovaPartita();
     t.finta.avanza(3000);
-    t.finta.risposte = risposte;
+    t.rispondi(risposte);
     t.finta.percorsiFile = {QString()};  // il salvataggio viene annullato
     t.f->mnuFileTermina->trigger();
     QCOMPARE(gblnPartitaInCorso, !finita);
@@ -92,7 +85,7 @@ private slots:
     Tavolo t;
     if (partita) t.nuovaPartita();
     if (clessidra) t.f->setMousePointer(PUNTATORE_CLESSIDRA);
-    for (const QString& r : risposte.split(u' ', Qt::SkipEmptyParts)) t.finta.risposte << (r == u"Si" ? Risposta::Si : Risposta::No);
+    t.rispondi(risposte);
     t.finta.suoni.clear();
     auto esci = [&] {
       QCloseEvent chiusura;
@@ -118,14 +111,9 @@ private slots:
 
   // "Thanx to..." dalla vera barra dei menu: si apre con Alt+T, non passandoci sopra con
   // le frecce da un menu aperto; con la clessidra risponde "Non posso ora.."
-  void thanxTo_data() {
-    colonne<QString, bool, QStringList>("come", "clessidra", "eventi");
-    QTest::newRow("frecce da File") << "frecce" << false << QStringList();
-    QTest::newRow("Alt+T") << "Alt+T" << false << QStringList{"finestra:frmThanxTo"};
-    QTest::newRow("Alt+T con la clessidra") << "Alt+T" << true << QStringList{"msg:Non posso ora.."};
-  }
+  void thanxTo_data() { tabella("comandi-thanx"); }
   void thanxTo() {
-    const auto [come, clessidra, eventi] = dati<QString, bool, QStringList>("come", "clessidra", "eventi");
+    const auto [come, clessidra, eventi] = dati<QString, bool, QString>("come", "clessidra", "eventi");
     Tavolo t;
     t.nuovaPartita();
     t.f->tmrTempo.setInterval(0);
@@ -145,7 +133,7 @@ private slots:
       QTest::keyClick(t.f.get(), Qt::Key_T, Qt::AltModifier);
     }
     QTest::qWait(50);
-    QCOMPARE(t.finta.eventi.filter(QRegularExpression(QStringLiteral("^(finestra|msg):"))), eventi);
+    QCOMPARE(t.finta.eventi.filter(QRegularExpression(QStringLiteral("^(finestra|msg):"))), eventi.split(u'|', Qt::SkipEmptyParts));
     if (clessidra) QCOMPARE(t.finta.messaggi[0].titolo, QStringLiteral(" Veltrak Info Center..."));
   }
 };

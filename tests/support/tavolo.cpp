@@ -28,6 +28,10 @@ void Tavolo::nuovaPartita(int indice) {
   f->mnuFileNuovogioco_Click();
 }
 
+void Tavolo::rispondi(const QString& risposte) {
+  for (const QString& r : risposte.split(u' ', Qt::SkipEmptyParts)) finta.risposte << (r == u"Si" ? Risposta::Si : Risposta::No);
+}
+
 void Tavolo::premi(const QString& tasti) {
   for (const QChar c : tasti) QTest::keyClick(f.get(), c.toLatin1());
 }

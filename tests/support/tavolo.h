@@ -18,6 +18,8 @@ public:
   void nuovaPartita(int indice = 1);
   // Il valore casuale che fa estrarre la parola numero "indice".
   double casualePer(int indice) const;
+  // Le risposte alle prossime domande: "Si No".
+  void rispondi(const QString& risposte);
   // Tasti premuti sulla finestra, come un giocatore.
   void premi(const QString& tasti);
   // Le dieci caselle unite, per esempio "_A_O_O".
