@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QPointer>
 #include <QScopeGuard>
-#include <stdexcept>
 
 #include "app/modgenerale.h"
 #include "app/risorse.h"
@@ -99,19 +98,9 @@ void PiattaformaFinta::mostraModale(QDialog* finestra) {
   if (viva && !finita) finestra->reject();
 }
 
-void PiattaformaFinta::suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) {
-  suoni.append(percorsoRisorsa.section(u'/', -1).section(u'.', 0, 0) + (ripeti ? "+loop" : ""));
+void PiattaformaFinta::suono(const QString& nome, bool ripeti) {
+  suoni.append(nome + (ripeti ? "+loop" : ""));
   eventi.append(QStringLiteral("suono:") + suoni.constLast());
-}
-
-void PiattaformaFinta::suonaFile(const QString& percorso, bool ripeti) {
-  suoni.append(QStringLiteral("file:") + percorso.section(u'/', -1) + (ripeti ? "+loop" : ""));
-  eventi.append(QStringLiteral("suono:") + suoni.constLast());
-}
-
-void PiattaformaFinta::beep() {
-  ++beeps;
-  eventi.append(QStringLiteral("beep"));
 }
 
 void PiattaformaFinta::attendi(int ms) {
@@ -121,8 +110,6 @@ void PiattaformaFinta::attendi(int ms) {
   avanza(ms);
 }
 
-void PiattaformaFinta::elaboraEventi() { QCoreApplication::processEvents(); }
-
 std::unique_ptr<TimerPiattaforma> PiattaformaFinta::creaTimer(std::function<void()> scatto) {
   return std::make_unique<TimerFinto>(this, std::move(scatto));
 }
@@ -131,13 +118,6 @@ double PiattaformaFinta::rnd() {
   if (!casuali.isEmpty()) return casuali.takeFirst();
   return std::uniform_real_distribution<double>(0.0, 1.0)(mGeneratore);
 }
-
-bool PiattaformaFinta::apriLink(const QString& l) {
-  eventi.append(QStringLiteral("link:") + l);
-  return true;
-}
-
-void PiattaformaFinta::spostaCursore(int x, int y) { eventi.append(QStringLiteral("cursore:%1,%2").arg(x).arg(y)); }
 
 void PiattaformaFinta::termina() {
   terminato = true;
@@ -154,14 +134,4 @@ AmbienteTest::AmbienteTest() {
 AmbienteTest::~AmbienteTest() {
   psubAzzeraStatoModulo();
   impostaPiattaforma(nullptr);
-}
-
-bool PiattaformaFinta::dispositivoAudio() {
-  if (erroreAudio) throw std::runtime_error("modulo del suono mancante");
-  return audio;
-}
-
-void PiattaformaFinta::chiudiInputBox() {
-  if (mInputAperta) eventi.append(QStringLiteral("input chiusa"));
-  mInputAperta = false;
 }

@@ -2,11 +2,13 @@
 // Piattaforma finta per i test: risposte ai dialoghi preparate dal test,
 // registro di messaggi e suoni, orologio virtuale su cui girano i timer.
 
+#include <QCoreApplication>
 #include <QList>
 #include <QSize>
 #include <QStringList>
 #include <functional>
 #include <random>
+#include <stdexcept>
 
 #include "app/piattaforma.h"
 
@@ -61,28 +63,41 @@ public:
   QString dialogoApri(QWidget*, const DialogoFile& d) override { return prossimoPercorso(d, "apri:"); }
   QString dialogoSalva(QWidget*, const DialogoFile& d) override { return prossimoPercorso(d, "salva:"); }
   void mostraModale(QDialog* finestra) override;
-  bool dispositivoAudio() override;
-  void chiudiInputBox() override;
-  void suonaRisorsa(const QString& percorsoRisorsa, bool ripeti) override;
-  void suonaFile(const QString& percorso, bool ripeti) override;
+  bool dispositivoAudio() override {
+    if (erroreAudio) throw std::runtime_error("modulo del suono mancante");
+    return audio;
+  }
+  void chiudiInputBox() override {
+    if (mInputAperta) eventi.append(QStringLiteral("input chiusa"));
+    mInputAperta = false;
+  }
+  void suonaRisorsa(const QString& p, bool ripeti) override { suono(p.section(u'/', -1).section(u'.', 0, 0), ripeti); }
+  void suonaFile(const QString& p, bool ripeti) override { suono("file:" + p.section(u'/', -1), ripeti); }
   void fermaSuono() override { ++fermaSuoni; }
-  void beep() override;
+  void beep() override {
+    ++beeps;
+    eventi.append(QStringLiteral("beep"));
+  }
   qint64 adessoMs() override { return ora; }
   void attendi(int ms) override;
-  void elaboraEventi() override;
+  void elaboraEventi() override { QCoreApplication::processEvents(); }
   std::unique_ptr<TimerPiattaforma> creaTimer(std::function<void()> scatto) override;
   void randomize() override {}
   double rnd() override;
-  bool apriLink(const QString& l) override;
+  bool apriLink(const QString& l) override {
+    eventi.append("link:" + l);
+    return true;
+  }
   QSize dimensioniSchermo() override { return schermo; }
   int bitPerPixel() override { return bpp; }
   bool altraCopiaInEsecuzione() override { return altraCopia; }
-  void spostaCursore(int x, int y) override;
+  void spostaCursore(int x, int y) override { eventi.append(QStringLiteral("cursore:%1,%2").arg(x).arg(y)); }
   [[noreturn]] void termina() override;
 
 private:
   struct TimerFinto;
   QString prossimoPercorso(const DialogoFile& d, const char* tipo);
+  void suono(const QString& nome, bool ripeti);
   QList<TimerFinto*> mTimer;
   std::mt19937 mGeneratore{12345};
   bool mInputAperta = false;
