@@ -158,7 +158,6 @@ private slots:
     QCOMPARE(pfuncNormalizzaNome(risposta), atteso);
   }
 
-  // il posto, e se il punteggio entra: maggiore di 0 e non minore del quinto
   void posto_data() { tabella("classifica-posto"); }
   void posto() {
     const auto [punteggi, nuovo, posto, entra] = dati<QString, double, int, bool>("punteggi", "nuovo", "posto", "entra");

@@ -22,14 +22,10 @@ class TestFileDati : public QObject {
 private slots:
   // il primo file che manca, nell'ordine 001, 002, 004, 003, 005; vuoto o cartella vale mancante;
   // con tutti presenti nessun messaggio, e solo le impostazioni restano scrivibili
-  void controlloEProtezione_data() {
-    // l'ultima cifra dei file che mancano; "v" davanti: vuoto, "c": una cartella
-    colonne<QString, QString>("mancanti", "segnalato");
-    const char* righe[][2] = {{"12345", "1"}, {"23", "2"}, {"34", "4"}, {"53", "3"}, {"5", "5"}, {"v4", "4"}, {"c2", "2"}, {"", ""}};
-    for (const auto& [mancanti, segnalato] : righe) QTest::addRow("%s", mancanti) << QString(mancanti) << QString(segnalato);
-  }
+  void controlloEProtezione_data() { tabella("filedati-controllo"); }
   void controlloEProtezione() {
-    const auto [mancanti, segnalato] = dati<QString, QString>("mancanti", "segnalato");
+    const auto [segnalato] = dati<QString>("segnalato");
+    const QString mancanti = QTest::currentDataTag();
     AmbienteTest amb;
     QTemporaryDir dir;
     psubImpostaPercorsi(dir.path());

@@ -269,7 +269,6 @@ private slots:
     if (mossa == u"soluzione") QCOMPARE(precedente, QStringLiteral("input chiusa"));
   }
 
-  // il rutto: una volta su dieci (esce il 2), mai sotto la clessidra o con una finestra aperta
   void rutto_data() { tabella("gioco-rutto"); }
   void rutto() {
     const auto [r, stato, rutto] = dati<double, QString, bool>("r", "stato", "rutto");
@@ -294,7 +293,6 @@ private slots:
     QCOMPARE(t.f->lblCrediti(10)->text(), QStringLiteral("Premere F2 per iniziare..."));
   }
 
-  // uno scatto: colore secondo l'altezza, poi su di un twip; in cima rientra in basso
   void unoScatto_data() { tabella("crediti-scatto"); }
   void unoScatto() {
     const auto [top, dopo, colore] = dati<double, double, QString>("top", "dopo", "colore");
@@ -343,7 +341,6 @@ private slots:
   }
 
   // le regole pure: tempo per round, livello, estrazione, tasti, punteggio
-  // primo e ultimo round di ogni fascia; livello 0 = il titolo non cambia
   void tempoELivello_data() { tabella("regole-tempo"); }
   void tempoELivello() {
     const auto [tempo, livello] = dati<QString, int>("tempo", "livello");

@@ -17,18 +17,12 @@ private slots:
     QVERIFY(QFile::exists(":/fonts/LiberationSans-Regular.ttf") && QFile::exists(":/fonts/LiberationSans-Bold.ttf"));
   }
 
-  // le scene (cercate senza badare alle maiuscole) e le immagini di misura fissata
-  void immagini_data() {
-    colonne<QString, QSize>("percorso", "misura");
-    for (const char* id : {"00", "01", "02", "03", "04", "05", "06", "07", "08", "11", "12"})
-      QTest::addRow("id_%s", id) << pfuncPercorsoRisorsa("jpg", QStringLiteral("id_%1").arg(id)) << QSize(315, 229);
-    QTest::newRow("sfondo classifica") << ":/img/classifica_sfondo.jpg" << QSize(340, 195);
-    QTest::newRow("logo classifica") << ":/img/classifica_logo.png" << QSize(45, 64);
-    QTest::newRow("icona del reset") << ":/img/resetta_icona.png" << QSize(32, 32);
-  }
+  void immagini_data() { tabella("risorse-immagini"); }
   void immagini() {
-    const auto [percorso, misura] = dati<QString, QSize>("percorso", "misura");
-    const QImage img = QImageReader(percorso).read();
+    const auto [larghezza, altezza] = dati<int, int>("larghezza", "altezza");
+    const QString nome = QTest::currentDataTag();
+    const QSize misura(larghezza, altezza);
+    const QImage img = QImageReader(nome.startsWith(u"id_") ? pfuncPercorsoRisorsa("jpg", nome) : ":/img/" + nome).read();
     QCOMPARE(img.size(), misura);
     // non una tinta unita
     const QRgb angolo = img.pixel(0, 0);
