@@ -83,6 +83,7 @@ private slots:
     QCOMPARE(c.impostazioni(), impostazioni.arg(poi, avviso ? "value=no" : valore).toUtf8());
     const frmGioco& f = *gfrmGioco;
     QCOMPARE(f.windowTitle(), QStringLiteral(" Veltrak Mr.Gorbio 1.0"));
+    QCOMPARE(f.palette().color(QPalette::Window), QColor(212, 208, 200));
     QCOMPARE(f.puntatoreLettere(), int(PUNTATORE_DIVIETO));
     QVERIFY(!f.mnuFilePausa->isEnabled() && !f.mnuFileTermina->isEnabled() && !f.mnuFileSalva->isEnabled());
     QVERIFY(f.mnuFileNuovogioco->isEnabled() && f.mnuFileCarica->isEnabled());
@@ -150,6 +151,7 @@ private slots:
     psubImpostaIdentita();
     psubPreparaImmaginiAvvio();
     frmAvvio avvio;
+    QCOMPARE(avvio.lblNumAvvii->text(), QStringLiteral("Avvio numero:  1"));
     for (int i = 0; i <= 4; ++i) {
       const QImage figura = avvio.imgDummy(i)->pixmap().toImage();
       QVERIFY(!figura.isNull());

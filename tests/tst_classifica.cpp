@@ -86,10 +86,11 @@ private slots:
     gblnPartitaInCorso = true;
     gintPosizioneClassifica = 2;
     psubRiprendiTimer();
-    int tempoDentro = -1;
+    int tempoDentro = -1, quinta = 0;
     QStringList viste;
     t.finta.azioniModali = {[&](QDialog* d) {
       tempoDentro = t.f->tmrTempo.Interval();
+      quinta = d->findChild<QLabel*>("lblNome_5")->y();
       viste = righe(d);
       if (modo == "esc") QTest::keyClick(d, Qt::Key_Escape);
       else if (modo == "close") d->close();
@@ -98,6 +99,7 @@ private slots:
     }};
     t.f->mnuClassificaVisualizza->trigger();
     QCOMPARE(tempoDentro, 0);
+    QCOMPARE(quinta, 165);  // 2480 twip
     QCOMPARE(viste.first(), "Nome1|9° round|900");
     QCOMPARE(viste.filter("*"), QStringList());
     QCOMPARE(t.finta.suoni, QStringList({"ID_36", "ID_25"}));

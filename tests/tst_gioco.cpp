@@ -28,7 +28,8 @@ private slots:
                           t.f->lblPunteggio->text()}),
              QStringList({"1", "03 : 00", "6", "0"}));
     QVERIFY(t.scenaE(QStringLiteral("id_00")));
-    QVERIFY(gblnPartitaInCorso && t.f->tmrTempo.attivo() && t.f->tmrRutto.attivo());
+    QVERIFY(gblnPartitaInCorso && t.f->tmrTempo.attivo() && t.f->tmrRutto.Interval() == 20000);
+    QCOMPARE(t.f->lblParolaCercata(1)->x(), 72);  // sei caselle al centro: 1080 twip
     QVERIFY(!t.f->mnuFileNuovogioco->isEnabled() && t.f->mnuFileSalva->isEnabled());
     QCOMPARE(t.f->puntatoreLettere(), int(PUNTATORE_MANO));
     // il round 7 ha il suo tempo e tiene nel titolo il livello del 6
@@ -44,7 +45,7 @@ private slots:
   // la disposizione in twip (15 per pixel) della schermata iniziale
   void geometria_data() { tabella("gioco-geometria"); }
   void geometria() {
-    const auto [x, y, larghezza, altezza] = dati<int, int, int, int>("x", "y", "larghezza", "altezza");
+    const auto [x, y, larghezza, altezza, testo] = dati<int, int, int, int, QString>("x", "y", "larghezza", "altezza", "testo");
     const QString controllo = QTest::currentDataTag();
     AmbienteTest amb;
     frmGioco f;
@@ -53,6 +54,7 @@ private slots:
     QCOMPARE(w->geometry(), QRect(px(x), px(y), px(larghezza), px(altezza)));
     // sulle lettere, solo le vocali dicono quanto costano
     if (auto* l = qobject_cast<QLabel*>(w); l && controllo.startsWith(u"lblInputLettera")) {
+      QCOMPARE(l->text(), testo);
       QCOMPARE(l->toolTip(), QStringLiteral("AEIOU").contains(l->text()) ? QStringLiteral(" - 100 punti ?") : QString());
     }
   }
@@ -351,13 +353,7 @@ private slots:
     QCOMPARE(pfuncLivelloDaMostrare(round), livello);
   }
 
-  // prima e ultima voce con meta' peso, arrotondamento al pari; nulla fuori da 1..N
-  void estrazione_data() {
-    colonne<double, int>("r", "indice");
-    const std::pair<double, int> righe[] = {{0.0, 1}, {0.4999 / 4099, 1}, {0.5 / 4099, 2}, {1.0 - 0.5001 / 4099, 4099},
-                                            {1.0 - 0.4999 / 4099, 4100}};
-    for (const auto& [r, i] : righe) QTest::addRow("%.9f", r) << r << i;
-  }
+  void estrazione_data() { tabella("regole-estrazione"); }
   void estrazione() {
     const auto [r, indice] = dati<double, int>("r", "indice");
     QCOMPARE(pfuncIndiceEstratto(r, 4100), indice);

@@ -53,7 +53,7 @@ private slots:
     QCOMPARE(dentro, clessidra ? "" : QStringLiteral("%1 1 %2").arg(finestra).arg(caso == u"partita" ? 0 : 21000));
     QCOMPARE(t.messaggi("Non posso ora.."), clessidra && finestra == u"frmThanxTo" ? 1 : 0);
     QVERIFY(!gblnFinestraAperta);
-    QCOMPARE(t.f->tmrTempo.Interval(), 1000);
+    QCOMPARE(t.f->tmrTempo.Interval() + t.f->tmrRutto.Interval(), 21000);
     // chiudendo durante il brano non lo si ferma
     QCOMPARE(t.finta.fermaSuoni > 0, caso == u"normale" || caso == u"partita");
   }
@@ -127,7 +127,8 @@ private slots:
     });
     sonda.setInterval(500);
     // mostrata come fa la finestra delle informazioni, l'animazione gira da sola
-    amb.finta.azioniModali.append([](QDialog*) { QCoreApplication::processEvents(); });
+    bool chiusaDaSola = false;
+    amb.finta.azioniModali.append([&](QDialog*) { QCoreApplication::processEvents(); chiusaDaSola = !v.isVisible(); });
     piattaforma().mostraModale(&v);
     sonda.setInterval(0);
     // prima del contatto, ancora aperta dopo l'Esc, collegamento arrivato, dopo i quindici
@@ -139,9 +140,10 @@ private slots:
     QCOMPARE(amb.finta.suoni, QStringList({"ID_27", "ID_28", "ID_29"}) + QStringList(14, "ID_25") + QStringList({"ID_26", "ID_30"}));
     QCOMPARE(amb.finta.eventi.first(), QStringLiteral("cursore:0,0"));
     QVERIFY2(amb.finta.ora >= 15500 && amb.finta.ora <= 16500, qPrintable(QString::number(amb.finta.ora)));
-    QCOMPARE(v.lblEmail->text().remove(u' '), TESTO_RECAPITO);
+    QCOMPARE(v.lblEmail->text(), QStringLiteral("g o r b i o @ v k . t e s t"));
     QCOMPARE(v.lblRisultato->text(), QStringLiteral("- CONTATTAMI -"));
-    QVERIFY(!v.isVisible() && !v.mblnDisattivata);
+    QVERIFY(chiusaDaSola && !v.mblnDisattivata);
+    QVERIFY(amb.finta.eventi.join(u' ').contains(QStringLiteral("suono:ID_30 attesa:800")));
   }
 };
 

@@ -52,11 +52,11 @@ private slots:
     g.f->lblInputLettera_Click(1);  // A: c'e'
     g.f->lblInputLettera_Click(2);  // B: primo errore
     g.f->mintMinuti = 2;
-    g.f->mintSecondi = 5;
-    g.f->lblTempo->setText("02 : 05");
+    g.f->mintSecondi = 10;
+    g.f->lblTempo->setText("02 : 10");
     g.f->mlngPunteggio = -300;  // un punteggio negativo e' di una partita vera
     g.f->lblPunteggio->setText("-300");
-    g.f->lblRound->setText("7");
+    g.f->lblRound->setText("10");
     g.f->cmdGioco(2)->setEnabled(false);
     const QStringList prima = g.vista();
     // l'altro contenuto di un file esistente resta
