@@ -2,7 +2,9 @@
 # Usa una cartella propria, cosi' non tocca i server di chi sta lavorando.
 
 avvia_servizi_prova() {
+  # esportati: chi avvia da un'altra shell (tools/mutanti) li passa a ferma_servizi_prova
   PROVA_DIR=$(mktemp -d /tmp/gorbio-prove.XXXXXX)
+  export PROVA_DIR
   export XDG_RUNTIME_DIR="$PROVA_DIR/run"
   mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
   export HOME_PROVE="$PROVA_DIR"
@@ -14,7 +16,7 @@ avvia_servizi_prova() {
   # si collega in quel momento viene rifiutato (un gioco appena ucciso e il
   # successivo che parte bastano a farlo succedere)
   Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$PROVA_DIR/xvfb.log" 2>&1 &
-  PROVA_XVFB_PID=$!
+  export PROVA_XVFB_PID=$!
   export GORBIO_DISPLAY=":$n"
 
   export PULSE_RUNTIME_PATH="$XDG_RUNTIME_DIR/pulse"
