@@ -4,12 +4,15 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QtTest>
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include "app/avvio.h"
 #include "app/frmavvio.h"
 #include "app/modgenerale.h"
 #include "extras/frminfomrgorbio.h"
 #include "play/frmgioco.h"
+#include "scores/classifica.h"
 #include "support/aiuti.h"
 #include "support/piattaformafinta.h"
 
@@ -46,6 +49,21 @@ struct Pulizia : QObject {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };
+
+// La cartella in sola lettura davvero: per root (che i permessi non fermano) un tmpfs con gli
+// stessi file, rimontato in sola lettura; per gli altri i permessi. Falso se non si puo'.
+bool solaLettura(const QString& cartella) {
+  const QByteArray percorso = QFile::encodeName(cartella);
+  QHash<QString, QByteArray> file;
+  for (const QString& n : QDir(cartella).entryList(QDir::Files)) file[n] = leggiFile(cartella + '/' + n);
+  if (getuid() != 0) {
+    for (const QString& n : file.keys()) QFile::setPermissions(cartella + '/' + n, QFile::ReadOwner);
+    return QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner);
+  }
+  if (::mount("tmpfs", percorso.constData(), "tmpfs", 0, "size=1m") != 0) return false;
+  for (auto f = file.cbegin(); f != file.cend(); ++f) scriviFile(cartella + '/' + f.key(), f.value());
+  return ::mount(nullptr, percorso.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
 
 }  // namespace
 
@@ -122,6 +140,51 @@ private slots:
     QCOMPARE(bool(gfrmGioco), parole < 4100);
     QVERIFY(!gfrmGioco || !gfrmGioco->isVisible());
     QCOMPARE(c.impostazioni().contains("[Toob]\r\nk=1\r\n"), parole < 4100);
+  }
+
+  // installato per tutti, ogni giocatore tiene le sue impostazioni in una copia fatta da quelle installate,
+  // che restano intatte; con la cartella del programma scrivibile tutto come sempre
+  void copiaDelGiocatore_data() { tabella("avvio-copia-giocatore"); }
+  void copiaDelGiocatore() {
+    const auto [programma, copia, giri, visto, scrivere] =
+        dati<QString, QString, QString, QString, int>("programma", "copia", "giri", "visto", "scrivere");
+    Cartella c;
+    const QByteArray installate = c.impostazioni();
+    QTemporaryDir giocatori;
+    if (copia != u"-" && copia != u"<bloccata>") scriviFile(giocatori.filePath("a/mrgorbio/Mr.Gorbio.002"), copia.toUtf8());
+    if (programma == u"ro" && !solaLettura(c.dir.path())) QSKIP("sola lettura non disponibile");
+    auto ripristina = qScopeGuard([&] {
+      qunsetenv("XDG_DATA_HOME");
+      if (getuid() == 0) ::umount(QFile::encodeName(c.dir.path()).constData());
+      QFile::setPermissions(c.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    QStringList visti;
+    int messaggi = 0;
+    for (const QString& g : giri.split(u' ')) {
+      const QString casa = copia == u"<bloccata>" ? c.dir.filePath("casa") : giocatori.filePath(g);
+      qputenv("XDG_DATA_HOME", QFile::encodeName(casa));
+      AmbienteTest amb;
+      Pulizia pulizia(amb.finta);
+      MainDa(c.dir.path());
+      psubLeggiClassifica();
+      amb.finta.percorsiFile << QString();
+      gfrmGioco->mnuFileCarica_Click();
+      const QString dialogo = amb.finta.dialoghi.constLast().cartella;
+      visti << QStringList{g, QString::number(pfuncVal(pfuncLeggiIni(gstrFileIni, "Toob", "k"))), gudtClassifica[1].Nome,
+                           dialogo == c.dir.path() ? "programma" : dialogo == casa + "/mrgorbio" ? "giocatore" : dialogo}
+                   .join(u' ');
+      psubInserisciVoce(gudtClassifica, 1, pfuncNuovaVoce(g.toUpper() + QString::number(visti.size()), 100, 1));
+      pfuncSalvaClassifica();
+      // nessun altro messaggio
+      const auto scrivere = std::count_if(amb.finta.messaggi.cbegin(), amb.finta.messaggi.cend(), [&](const auto& m) {
+        return m.testo.startsWith("Impossibile scrivere il file:\r\n\r\n" + c.dir.filePath("Mr.Gorbio.002") + "\r\n");
+      });
+      QCOMPARE(amb.finta.messaggi.size(), scrivere);
+      messaggi += static_cast<int>(scrivere);
+    }
+    QCOMPARE(visti.join(", "), visto);
+    QCOMPARE(messaggi, scrivere);
+    if (programma == u"ro") QCOMPARE(c.impostazioni(), installate);
   }
 
   // ogni riga della tabella dei sistemi; con cornici spesse (XP e Sconosciuto) i controlli vanno

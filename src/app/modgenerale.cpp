@@ -1,6 +1,7 @@
 #include "app/modgenerale.h"
 
 #include "app/piattaforma.h"
+#include "persistence/impostazioni.h"
 
 #include <cstdlib>
 
@@ -50,7 +51,7 @@ void psubImpostaIdentita() {
 
 void psubImpostaPercorsi(const QString& cartella) {
   gstrFileParole = cartella + QStringLiteral("/Mr.Gorbio.001");
-  gstrFileIni = cartella + QStringLiteral("/Mr.Gorbio.002");
+  gstrFileIni = pfuncFileImpostazioni(cartella);
   gstrFileSuonoFinale = cartella + QStringLiteral("/Mr.Gorbio.003");
   gstrFileMusica = cartella + QStringLiteral("/Mr.Gorbio.004");
   gstrFileSuonoUscita = cartella + QStringLiteral("/Mr.Gorbio.005");

@@ -59,7 +59,8 @@ extern frmGioco* gfrmGioco;
 
 void psubAzzeraStatoModulo();
 void psubImpostaIdentita();
-// Costruisce i cinque percorsi dei file dati nella cartella del programma.
+// Costruisce i cinque percorsi dei file dati nella cartella del programma;
+// le impostazioni possono stare nella copia del giocatore (pfuncFileImpostazioni).
 void psubImpostaPercorsi(const QString& cartella);
 
 // Fine immediata: ferma il suono, libera la lista parole, termina.

@@ -21,6 +21,7 @@
 #include <utility>
 #include <chrono>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -201,9 +202,11 @@ int PiattaformaQt::bitPerPixel() {
 }
 
 bool PiattaformaQt::altraCopiaInEsecuzione() {
-  // un blocco per cartella del programma; quello di una copia morta non vale
-  const QByteArray chiave =
-      QCryptographicHash::hash(QCoreApplication::applicationDirPath().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+  // un blocco per cartella del programma e per utente: in un'installazione per tutti ogni
+  // giocatore ha la sua copia, e /tmp non lascia togliere il blocco di un altro; quello di
+  // una copia morta non vale
+  const QByteArray dove = QCoreApplication::applicationDirPath().toUtf8() + '\n' + QByteArray::number(::getuid());
+  const QByteArray chiave = QCryptographicHash::hash(dove, QCryptographicHash::Sha1).toHex().left(16);
   mBlocco = std::make_unique<QLockFile>(QDir::tempPath() + QStringLiteral("/mrgorbio-") + QString::fromLatin1(chiave) +
                                         QStringLiteral(".lock"));
   mBlocco->setStaleLockTime(0);

@@ -85,9 +85,15 @@ mode_t mascheraPermessi() {
   return 022;
 }
 
-}  // namespace
+// Il temporaneo al posto del file; senza sostituire, solo se il file non c'e' ancora.
+bool mettiAlPosto(const QByteArray& temporaneo, const QByteArray& finale, bool sostituisci) {
+  if (sostituisci) return ::rename(temporaneo.constData(), finale.constData()) == 0;
+  if (::link(temporaneo.constData(), finale.constData()) != 0) return false;
+  ::unlink(temporaneo.constData());
+  return true;
+}
 
-bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& errore) {
+bool scrivi(const QString& file, const QByteArray& dati, QString& errore, bool sostituisci) {
   // un link si segue: si sostituisce il file a cui punta, non il link
   const QFileInfo info(file);
   const QString destinazione = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
@@ -99,6 +105,10 @@ bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& 
   const QByteArray cartella = QFile::encodeName(QFileInfo(destinazione).absolutePath());
   struct stat vecchio {};
   const bool esisteva = ::stat(finale.constData(), &vecchio) == 0;
+  if (esisteva && !sostituisci) {
+    errore = descrizione(EEXIST);
+    return false;
+  }
   if (esisteva && ::access(finale.constData(), W_OK) != 0) {
     errore = descrizione(EACCES);
     return false;
@@ -137,7 +147,7 @@ bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& 
     ok = false;
     codice = errno;
   }
-  if (ok && ::rename(temporaneo.constData(), finale.constData()) != 0) {
+  if (ok && !mettiAlPosto(temporaneo, finale, sostituisci)) {
     ok = false;
     codice = errno;
   }
@@ -147,4 +157,14 @@ bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& 
     errore = descrizione(codice ? codice : EIO);
   }
   return ok;
+}
+
+}  // namespace
+
+bool pfuncSostituisciFile(const QString& file, const QByteArray& dati, QString& errore) {
+  return scrivi(file, dati, errore, true);
+}
+
+bool pfuncCreaFile(const QString& file, const QByteArray& dati, QString& errore) {
+  return scrivi(file, dati, errore, false);
 }

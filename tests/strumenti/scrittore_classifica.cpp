@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
   if (argc < 2) return 2;
   AmbienteTest amb;
   const QFileInfo file(QString::fromLocal8Bit(argv[1]));
-  psubImpostaPercorsi(file.absolutePath());
+  // proprio quel file, anche se la sua cartella non e' scrivibile
   gstrFileIni = file.absoluteFilePath();
   // senza --una aggiorna finche' la scrittura riesce (o finche' lo uccidono)
   if (argc == 2) {
