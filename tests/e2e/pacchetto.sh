@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Prova di fine a fine del pacchetto Debian. Si costruisce con CPack e lintian non vi trova errori.
+# Aperto con dpkg -x in una radice provvisoria, con la cartella del programma in sola lettura, il
+# gioco gira da utente normale (nobody) sotto Xvfb. La prima volta copia le impostazioni installate
+# nella sua cartella e mostra l'avviso della scheda audio (nobody non raggiunge il server audio), che
+# si toglie; la seconda non mostra nessun messaggio. Il contatore degli avvii sale nella copia del
+# giocatore, il file installato resta com'era. Poi sotto weston senza schermo, con
+# QT_QPA_PLATFORM=wayland: la finestra del gioco nella schermata del compositore, il contatore sale
+# ancora, e il gioco finisce al SIGTERM senza errori di Wayland (weston senza schermo non ha tastiera
+# ne' mouse: nessun comando del gioco gli puo' arrivare).
+# Uso: pacchetto.sh <cartella degli eseguibili della build>
+set -euo pipefail
+: "${GORBIO_DISPLAY:?serve il display di ./check}"
+BUILD=$(cd "$1/.." && pwd)
+SORGENTI=$(cd "$(dirname "$0")/../.." && pwd)
+LAVORO=$(mktemp -d /tmp/gorbio-deb.XXXXXX)
+chmod 755 "$LAVORO"
+RADICE=$LAVORO/radice
+CARTELLA=$RADICE/usr/lib/games/mrgorbio
+CASA=$LAVORO/casa
+COPIA=$CASA/.local/share/mrgorbio/Mr.Gorbio.002
+CORSA=$LAVORO/corsa
+NESSUNO=65534
+PID_GIOCO="" PID_WESTON=""
+
+pulisci() {
+  for p in $PID_GIOCO $PID_WESTON; do kill -9 "$p" 2>/dev/null || true; done
+  chmod -R u+w "$LAVORO" 2>/dev/null || true
+  rm -rf "$LAVORO"
+}
+trap pulisci EXIT
+errore() {
+  echo "ERRORE: $*" >&2
+  for f in "$LAVORO"/*.err "$LAVORO"/*.log; do [ -s "$f" ] && { echo "--- $(basename "$f")" >&2; tail -20 "$f" >&2; }; done
+  import -window root /tmp/gorbio-e2e-errore.png 2>/dev/null || true
+  exit 1
+}
+# al posto della shell (in una sottoshell: il pid resta quello del comando) un comando da
+# nobody, con un ambiente pulito: la sua casa, la sua cartella di runtime
+da_giocatore() {
+  exec setpriv --reuid=$NESSUNO --regid=$NESSUNO --clear-groups \
+    env -i HOME="$CASA" XDG_RUNTIME_DIR="$CORSA" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"
+}
+valore() { tr -d '\r' <"$COPIA" | awk -F= -v s="[$1]" -v k="$2" '/^\[/{t=$0} t==s && $1==k{print $2}'; }
+# il gioco da nobody, in sottofondo; "$@": le variabili d'ambiente in piu'
+avvia() {
+  (da_giocatore "$@" "$RADICE/usr/games/mrgorbio") >/dev/null 2>"$LAVORO/gioco.err" &
+  PID_GIOCO=$!
+}
+finisce() {
+  local stato=0
+  for _ in $(seq 1 100); do kill -0 "$PID_GIOCO" 2>/dev/null || break; sleep 0.1; done
+  wait "$PID_GIOCO" || stato=$?
+  PID_GIOCO=""
+  return "$stato"
+}
+finestra() { xdotool search --all --onlyvisible --pid "$PID_GIOCO" --name "$1" 2>/dev/null | head -1; }
+# fino a 20 secondi la finestra del gioco "$1" (un messaggio "Veltrak Info Service" prima e' un errore,
+# salvo con $2 = avviso), poi il fuoco
+aspetta() {
+  local fino=$((SECONDS + 20)) w
+  until w=$(finestra "$1") && [ -n "$w" ]; do
+    [ "${2:-}" = avviso ] || [ -z "$(finestra "Veltrak Info Service")" ] || errore "un messaggio prima di '$1'"
+    [ $SECONDS -lt $fino ] || errore "la finestra '$1' non compare"
+    sleep 0.1
+  done
+  xdotool windowfocus "$w" 2>/dev/null || true
+  sleep 0.3
+}
+esci() {
+  xdotool key --clearmodifiers alt+F4
+  finisce || errore "uscita con Alt+F4: stato $?"
+}
+
+# il pacchetto e lintian
+cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$LAVORO/cpack" >"$LAVORO/cpack.log" 2>&1 || errore "cpack"
+DEB=$(echo "$LAVORO"/cpack/mrgorbio_*.deb)
+lintian "$DEB" >"$LAVORO/lintian.log" 2>&1 || true
+grep '^E:' "$LAVORO/lintian.log" && errore "lintian trova errori"
+grep '^W:' "$LAVORO/lintian.log" || true
+
+dpkg -x "$DEB" "$RADICE"
+chmod 0555 "$CARTELLA"
+cmp "$CARTELLA/Mr.Gorbio.002" "$SORGENTI/data/Mr.Gorbio.002" || errore "le impostazioni installate non sono quelle del gioco"
+mkdir -m 700 "$CASA" "$CORSA"
+chown $NESSUNO:$NESSUNO "$CASA" "$CORSA"
+
+# da nobody sotto X: la prima volta l'avviso della scheda audio, tolto; la seconda nessun messaggio
+export DISPLAY="$GORBIO_DISPLAY"
+avvia DISPLAY="$DISPLAY"
+aspetta "Veltrak Info Service" avviso
+xdotool key --clearmodifiers alt+r
+sleep 0.4
+xdotool key --clearmodifiers Return
+for _ in $(seq 1 50); do [ -z "$(finestra "Veltrak Info Service")" ] && break; sleep 0.1; done
+aspetta " Veltrak Mr.Gorbio 1.0"
+esci
+[ "$(valore Toob k)" = 1 ] || errore "primo avvio: contatore '$(valore Toob k)' nella copia del giocatore"
+[ "$(valore frmSchedaAudioAssente.chkRicordamelo value)" = no ] || errore "l'avviso della scheda audio non si toglie"
+avvia DISPLAY="$DISPLAY"
+aspetta " Veltrak Mr.Gorbio 1.0"
+sleep 1
+[ -z "$(finestra "Veltrak Info Service")" ] || errore "un messaggio accanto alla finestra del gioco"
+esci
+[ "$(valore Toob k)" = 2 ] || errore "secondo avvio: contatore '$(valore Toob k)'"
+
+# da nobody sotto weston senza schermo
+# --debug: weston-screenshooter funziona senza altri permessi
+(cd "$CORSA" && da_giocatore weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 \
+  --socket=wayland-gorbio --idle-time=0 --debug --log="$CORSA/weston.log") >/dev/null 2>&1 &
+PID_WESTON=$!
+for _ in $(seq 1 100); do [ -S "$CORSA/wayland-gorbio" ] && break; sleep 0.1; done
+avvia WAYLAND_DISPLAY=wayland-gorbio QT_QPA_PLATFORM=wayland
+for _ in $(seq 1 100); do [ "$(valore Toob k)" = 3 ] && break; sleep 0.1; done
+[ "$(valore Toob k)" = 3 ] || errore "sotto Wayland il contatore non sale: '$(valore Toob k)'"
+# la finestra del gioco si mostra 1,25 s dopo quella d'avvio: poi la schermata del compositore
+sleep 3
+(cd "$CORSA" && da_giocatore WAYLAND_DISPLAY=wayland-gorbio weston-screenshooter) || errore "weston-screenshooter"
+SCHERMO=$(echo "$CORSA"/wayland-screenshot-*.png)
+cp "$SCHERMO" /tmp/gorbio-e2e-wayland.png
+# il cielo della scena iniziale (circa 18000 punti azzurri; ne' weston ne' i messaggi ne hanno)
+cielo=$(convert "$SCHERMO" -alpha off -fuzz 8% -fill white -opaque 'srgb(87,180,239)' -fill black +opaque white \
+  -format '%[fx:int(mean*w*h)]' info:)
+[ "$cielo" -gt 10000 ] || errore "la finestra del gioco non si vede nella schermata Wayland ($cielo punti di cielo)"
+kill -TERM "$PID_GIOCO"
+stato=0
+finisce || stato=$?
+[ "$stato" = 143 ] || errore "al SIGTERM il gioco finisce con lo stato $stato"
+grep -iE 'protocol error|Wayland connection|wl_display' "$LAVORO/gioco.err" && errore "errori di Wayland"
+kill -TERM "$PID_WESTON"
+wait "$PID_WESTON" || true
+PID_WESTON=""
+
+cmp "$CARTELLA/Mr.Gorbio.002" "$SORGENTI/data/Mr.Gorbio.002" || errore "il gioco ha scritto le impostazioni installate"
+[ "$(ls -A "$CARTELLA" | wc -l)" = 7 ] || errore "file nuovi nella cartella del programma: $(ls -A "$CARTELLA")"
+echo "ok: pacchetto di $(stat -c %s "$DEB") byte, lintian senza errori; da nobody con la cartella in sola lettura" \
+  "contatore 1, 2 sotto X e 3 sotto Wayland nella sua copia, impostazioni installate intatte"
