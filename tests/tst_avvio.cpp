@@ -12,6 +12,7 @@
 #include "app/modgenerale.h"
 #include "extras/frminfomrgorbio.h"
 #include "play/frmgioco.h"
+#include "persistence/scritturaatomica.h"
 #include "scores/classifica.h"
 #include "support/aiuti.h"
 #include "support/piattaformafinta.h"
@@ -50,16 +51,11 @@ struct Pulizia : QObject {
   }
 };
 
-// La cartella in sola lettura davvero: per root (che i permessi non fermano) un tmpfs con gli
-// stessi file, rimontato in sola lettura; per gli altri i permessi. Falso se non si puo'.
+// La cartella in sola lettura anche per root: un tmpfs con gli stessi file, rimontato in sola lettura.
 bool solaLettura(const QString& cartella) {
   const QByteArray percorso = QFile::encodeName(cartella);
   QHash<QString, QByteArray> file;
   for (const QString& n : QDir(cartella).entryList(QDir::Files)) file[n] = leggiFile(cartella + '/' + n);
-  if (getuid() != 0) {
-    for (const QString& n : file.keys()) QFile::setPermissions(cartella + '/' + n, QFile::ReadOwner);
-    return QFile::setPermissions(cartella, QFile::ReadOwner | QFile::ExeOwner);
-  }
   if (::mount("tmpfs", percorso.constData(), "tmpfs", 0, "size=1m") != 0) return false;
   for (auto f = file.cbegin(); f != file.cend(); ++f) scriviFile(cartella + '/' + f.key(), f.value());
   return ::mount(nullptr, percorso.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
@@ -152,11 +148,10 @@ private slots:
     const QByteArray installate = c.impostazioni();
     QTemporaryDir giocatori;
     if (copia != u"-" && copia != u"<bloccata>") scriviFile(giocatori.filePath("a/mrgorbio/Mr.Gorbio.002"), copia.toUtf8());
-    if (programma == u"ro" && !solaLettura(c.dir.path())) QSKIP("sola lettura non disponibile");
+    if (programma == u"ro" && (getuid() != 0 || !solaLettura(c.dir.path()))) QSKIP("serve root per montare tmpfs");
     auto ripristina = qScopeGuard([&] {
       qunsetenv("XDG_DATA_HOME");
-      if (getuid() == 0) ::umount(QFile::encodeName(c.dir.path()).constData());
-      QFile::setPermissions(c.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+      ::umount(QFile::encodeName(c.dir.path()).constData());
     });
     QStringList visti;
     int messaggi = 0;
@@ -185,6 +180,11 @@ private slots:
     QCOMPARE(visti.join(", "), visto);
     QCOMPARE(messaggi, scrivere);
     if (programma == u"ro") QCOMPARE(c.impostazioni(), installate);
+    // una copia fatta non si sovrascrive, nemmeno da un'altra copia del gioco partita nello stesso istante
+    const QString fatta = giocatori.filePath("a/mrgorbio/Mr.Gorbio.002");
+    const QByteArray prima = leggiFile(fatta);
+    QString errore;
+    if (!prima.isEmpty()) QVERIFY(!pfuncCreaFile(fatta, "altro", errore) && leggiFile(fatta) == prima);
   }
 
   // ogni riga della tabella dei sistemi; con cornici spesse (XP e Sconosciuto) i controlli vanno
