@@ -2,7 +2,7 @@
 # Prova di fine a fine del pacchetto Debian: CPack lo costruisce, lintian non vi trova errori. Aperto
 # con dpkg -x e con la cartella del programma in sola lettura, il gioco gira da nobody sotto Xvfb: la
 # prima volta l'avviso della scheda audio (nobody non raggiunge il server audio), tolto; la seconda
-# nessun messaggio. Poi sotto weston senza schermo con Wayland: la scena nella schermata del
+# nessun messaggio; intanto parte anche un altro giocatore, con la sua copia. Poi sotto weston senza schermo con Wayland: la scena nella schermata del
 # compositore; weston senza schermo non ha tastiera ne' mouse, il gioco finisce al SIGTERM senza
 # errori di Wayland. Il contatore sale nella copia del giocatore, il file installato resta com'era.
 # Uso: pacchetto.sh <cartella degli eseguibili della build>
@@ -14,14 +14,10 @@ LAVORO=$(mktemp -d /tmp/gorbio-deb.XXXXXX)
 chmod 755 "$LAVORO"
 RADICE=$LAVORO/radice
 CARTELLA=$RADICE/usr/lib/games/mrgorbio
-CASA=$LAVORO/casa
-COPIA=$CASA/.local/share/mrgorbio/Mr.Gorbio.002
-CORSA=$LAVORO/corsa
-NESSUNO=65534
-PID_GIOCO="" PID_WESTON=""
+PID_GIOCO="" PRIMO="" PID_WESTON=""
 
 pulisci() {
-  for p in $PID_GIOCO $PID_WESTON; do kill -9 "$p" 2>/dev/null || true; done
+  for p in $PID_GIOCO $PRIMO $PID_WESTON; do kill -9 "$p" 2>/dev/null || true; done
   rm -rf "$LAVORO"
 }
 trap pulisci EXIT
@@ -31,10 +27,16 @@ errore() {
   import -window root /tmp/gorbio-e2e-errore.png 2>/dev/null || true
   exit 1
 }
-# al posto della shell (in una sottoshell: il pid resta quello del comando) un comando da
-# nobody, con un ambiente pulito: la sua casa, la sua cartella di runtime
+# il giocatore $UTENTE con la sua casa $CASA, e la sua copia delle impostazioni
+giocatore() {
+  UTENTE=$1 CASA=$LAVORO/casa$1 COPIA=$LAVORO/casa$1/.local/share/mrgorbio/Mr.Gorbio.002 CORSA=$LAVORO/casa$1/corsa
+  mkdir -p -m 700 "$CORSA"
+  chown -R "$1:$1" "$CASA"
+}
+# al posto della shell (in una sottoshell: il pid resta quello del comando) un comando del
+# giocatore, con un ambiente pulito: la sua casa, la sua cartella di runtime
 da_giocatore() {
-  exec setpriv --reuid=$NESSUNO --regid=$NESSUNO --clear-groups \
+  exec setpriv --reuid="$UTENTE" --regid="$UTENTE" --clear-groups \
     env -i HOME="$CASA" XDG_RUNTIME_DIR="$CORSA" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"
 }
 valore() { tr -d '\r' <"$COPIA" | awk -F= -v s="[$1]" -v k="$2" '/^\[/{t=$0} t==s && $1==k{print $2}'; }
@@ -79,8 +81,7 @@ grep '^W:' "$LAVORO/lintian.log" || true
 dpkg -x "$DEB" "$RADICE"
 chmod 0555 "$CARTELLA"
 cmp "$CARTELLA/Mr.Gorbio.002" "$SORGENTI/data/Mr.Gorbio.002" || errore "le impostazioni installate non sono quelle del gioco"
-mkdir -m 700 "$CASA" "$CORSA"
-chown $NESSUNO:$NESSUNO "$CASA" "$CORSA"
+giocatore 65534
 
 # da nobody sotto X: la prima volta l'avviso della scheda audio, tolto; la seconda nessun messaggio
 export DISPLAY="$GORBIO_DISPLAY"
@@ -98,6 +99,18 @@ avvia DISPLAY="$DISPLAY"
 aspetta " Veltrak Mr.Gorbio 1.0"
 sleep 1
 [ -z "$(finestra "Veltrak Info Service")" ] || errore "un messaggio accanto alla finestra del gioco"
+# un altro giocatore intanto: non e' "gia' in esecuzione", e ha la sua copia
+PRIMO=$PID_GIOCO
+giocatore 65533
+avvia DISPLAY="$DISPLAY"
+aspetta "Veltrak Info Service" avviso
+xdotool key --clearmodifiers Return
+aspetta " Veltrak Mr.Gorbio 1.0"
+esci
+[ "$(valore Toob k)" = 1 ] || errore "l'altro giocatore: contatore '$(valore Toob k)'"
+PID_GIOCO=$PRIMO
+giocatore 65534
+aspetta " Veltrak Mr.Gorbio 1.0"
 esci
 [ "$(valore Toob k)" = 2 ] || errore "secondo avvio: contatore '$(valore Toob k)'"
 
