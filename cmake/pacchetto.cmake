@@ -55,9 +55,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "il gioco dell'impiccato in italiano
 Il computer sceglie un sostantivo di sei-dieci lettere; lo si indovina
 lettera per lettera, dalla tastiera o con i 21 pulsanti, contro un conto
 alla rovescia che si accorcia ogni cinque round. Ogni errore porta
-Mr. Gorbio un passo piu' vicino al cappio. Ci sono il jolly, la soluzione,
+Mr. Gorbio un passo più vicino al cappio. Ci sono il jolly, la soluzione,
 la resa, la pausa, le partite salvate e la classifica dei cinque migliori,
-che ogni utente della macchina tiene per se'.")
+che ogni utente della macchina tiene per sé.")
 # le librerie dall'eseguibile e dal modulo del suono (dpkg-shlibdeps); i plugin che Qt
 # carica da solo: X e Wayland, i dialoghi in italiano. Il plugin multimediale sta in
 # libqt6multimedia6, che il modulo del suono gia' richiede.
