@@ -79,6 +79,8 @@ grep '^E:' "$LAVORO/lintian.log" && errore "lintian trova errori"
 grep '^W:' "$LAVORO/lintian.log" || true
 
 dpkg -x "$DEB" "$RADICE"
+desktop-file-validate "$RADICE/usr/share/applications/it.veltrak.mrgorbio.desktop" || errore "desktop-file-validate"
+grep -qx 'Exec=/usr/games/mrgorbio' "$RADICE/usr/share/applications/it.veltrak.mrgorbio.desktop" || errore "Exec della voce del menu"
 chmod 0555 "$CARTELLA"
 cmp "$CARTELLA/Mr.Gorbio.002" "$SORGENTI/data/Mr.Gorbio.002" || errore "le impostazioni installate non sono quelle del gioco"
 giocatore 65534
