@@ -10,6 +10,7 @@
 #include "app/media.h"
 #include "app/modgenerale.h"
 #include "scores/classifica.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 namespace {
@@ -44,12 +45,14 @@ void frmClassifica::costruisciControlli() {
   Picture1->setGeometry(twRect(60, 60, 5100, 2955));
   Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Picture1->setPixmap(QPixmap(QStringLiteral(":/img/classifica_sfondo.jpg")));
+  psubNominaImmagine(Picture1, QStringLiteral("classifica_sfondo"));
 
   imgLogo = new QLabel(Picture1);
   imgLogo->setObjectName(QStringLiteral("imgLogo"));
   imgLogo->setGeometry(twRect(360, 0, 975, 1095));
   imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   imgLogo->setPixmap(QPixmap(QStringLiteral(":/img/classifica_logo.png")));
+  psubNominaImmagine(imgLogo, QStringLiteral("classifica_logo"));
 
   Line1 = new QFrame(Picture1);
   Line1->setObjectName(QStringLiteral("Line1"));

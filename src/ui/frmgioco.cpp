@@ -15,6 +15,7 @@
 #include "app/media.h"
 #include "app/modgenerale.h"
 #include "app/risorse.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 namespace {
@@ -112,6 +113,7 @@ frmGioco::frmGioco()
       tmrCrediti([this] { tmrCrediti_Timer(); }) {
   setObjectName(QStringLiteral("frmGioco"));
   gfrmGioco = this;
+  psubInstallaAccessibilita();
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
   QIcon icona;
   for (int lato : {16, 24, 32, 48, 64, 128, 256}) {
@@ -316,7 +318,7 @@ void frmGioco::Form_Load() {
   setWindowTitle(QStringLiteral(" ") + gstrTitolo + QStringLiteral(" ") + gstrVersione);
   setMousePointer(PUNTATORE_NORMALE);
   for (int i = 1; i <= 10; ++i) lblParolaCercata(i)->setText(QString());
-  picScena->setPixmap(pobjCaricaImmagini().LoadResPicture(QStringLiteral("id_11"), QStringLiteral("jpg")));
+  msubMostraScena(QStringLiteral("id_11"));
   mnuFilePausa->setEnabled(false);
   mnuFileTermina->setEnabled(false);
   mnuFileSalva->setEnabled(false);
@@ -337,6 +339,13 @@ void frmGioco::Form_Load() {
 void frmGioco::Form_Activate() {
   if (!gblnPartitaInCorso) msubGestioneCrediti(QStringLiteral("visualizza"));
 }
+
+void frmGioco::msubMostraScena(const QString& id) {
+  picScena->setPixmap(pobjCaricaImmagini().LoadResPicture(id, QStringLiteral("jpg")));
+  psubNominaImmagine(picScena, id);
+}
+
+void frmGioco::msubAnnuncia(const QString& testo) { psubAnnuncia(this, testo); }
 
 void frmGioco::setMousePointer(int valore) {
   mintPuntatore = valore;
