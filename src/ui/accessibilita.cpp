@@ -81,6 +81,10 @@ public:
     if (t == QAccessible::Description && mblnLettera && !widget()->isEnabled()) return QStringLiteral("già provata");
     return QAccessibleWidget::text(t);
   }
+  // i link mostrano il loro indirizzo come suggerimento (messo dopo la creazione)
+  QAccessible::Role role() const override {
+    return !mblnLettera && !widget()->toolTip().isEmpty() ? QAccessible::Link : QAccessibleWidget::role();
+  }
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& azione) override {
     // in coda: il click apre attese e dialoghi, la chiamata del lettore deve tornare subito
@@ -120,15 +124,16 @@ private:
 // Un valore di stato letto con la sua didascalia: "Tempo: 02 : 57".
 class ValoreStato : public QAccessibleWidget {
 public:
-  ValoreStato(QWidget* w, QLabel* didascalia) : QAccessibleWidget(w, QAccessible::StaticText), mDidascalia(didascalia) {}
+  ValoreStato(QWidget* w, const QString& didascalia) : QAccessibleWidget(w, QAccessible::StaticText), mDidascalia(didascalia) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t != QAccessible::Name || !mDidascalia) return QAccessibleWidget::text(t);
-    return mDidascalia->text() + u' ' + static_cast<const QLabel*>(widget())->text();
+    const auto* d = widget()->parentWidget()->findChild<QLabel*>(mDidascalia);
+    if (t != QAccessible::Name || !d) return QAccessibleWidget::text(t);
+    return d->text() + u' ' + static_cast<const QLabel*>(widget())->text();
   }
 
 private:
-  QPointer<QLabel> mDidascalia;
+  QString mDidascalia;
 };
 
 QString didascaliaDi(const QString& valore) {
@@ -148,15 +153,14 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto) {
   }
   if (classe == u"EtichettaAttiva") {
     auto* e = static_cast<EtichettaAttiva*>(w);
-    const bool link = e->toolTip().startsWith(u"http");
-    return new EtichettaPremibile(w, link ? QAccessible::Link : QAccessible::Button, false, [e] { e->premi(); });
+    return new EtichettaPremibile(w, QAccessible::Button, false, [e] { e->premi(); });
   }
   if (classe == u"QFrame" && w->objectName() == u"frmParolaCercata") return new ParolaAccessibile(w);
   // la voce e' una notifica: il lettore dice il suo nome quando compare, dovunque sia il fuoco
   if (classe == u"QWidget" && w == gVoce) return new QAccessibleWidget(w, QAccessible::Notification);
   if (classe == u"QLabel" && w->parentWidget()) {
     const QString didascalia = didascaliaDi(w->objectName());
-    if (!didascalia.isEmpty()) return new ValoreStato(w, w->parentWidget()->findChild<QLabel*>(didascalia));
+    if (!didascalia.isEmpty()) return new ValoreStato(w, didascalia);
   }
   return nullptr;
 }

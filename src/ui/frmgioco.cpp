@@ -39,8 +39,10 @@ constexpr int CORNICE_ALTEZZA = 645;
 
 QLabel* nuovaEtichetta(QWidget* padre, const char* nome, const QString& testo, const QRect& r, const QFont& f,
                        Qt::Alignment a = Qt::AlignLeft | Qt::AlignTop) {
-  auto* l = new QLabel(testo, padre);
+  auto* l = new QLabel(padre);
+  // il nome prima del testo: il lettore di schermo sceglie come leggerla al primo testo
   if (nome) l->setObjectName(QString::fromLatin1(nome));
+  l->setText(testo);
   l->setGeometry(r);
   l->setFont(f);
   l->setAlignment(a);
