@@ -5,13 +5,19 @@
 # dice, l'inizio del round, la lettera trovata con la parola, l'errore con lo stadio del cappio,
 # la parola indovinata e il round seguente. Uso: lettore.sh <cartella degli eseguibili della build>
 set -euo pipefail
-: "${GORBIO_DISPLAY:?serve il display di ./check}"
+: "${PULSE_SERVER:?serve il server audio di ./check}" "${GORBIO_DISPLAY:?serve il display di ./check}"
 export DISPLAY="$GORBIO_DISPLAY"
 LAVORO=$(mktemp -d /tmp/gorbio-lettore.XXXXXX)
 trap 'chmod -R u+w "$LAVORO"; rm -rf "$LAVORO"' EXIT
 cp -r "$1/." "$LAVORO/gioco"
 awk 'BEGIN { for (i = 0; i < 4100; i++) print "CAVOLO" }' >"$LAVORO/gioco/Mr.Gorbio.001"
 export LAVORO
+# il primo processo dello spazio di Orca gli passa il TERM: Orca chiude il registro per bene
+cat >"$LAVORO/orca.sh" <<'FINE'
+orca --replace -u "$LAVORO/orca" --debug-file "$LAVORO/orca.log" &
+trap 'kill $!; wait' TERM
+wait
+FINE
 
 # un bus di sessione solo per la prova: il bus dell'accessibilita', Orca e il gioco, poi via tutti
 dbus-run-session -- bash -c '
@@ -19,7 +25,9 @@ dbus-run-session -- bash -c '
   export GSETTINGS_BACKEND=memory QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
   /usr/libexec/at-spi-bus-launcher --launch-immediately >"$LAVORO/bus.log" 2>&1 &
   BUS=$!
-  orca --replace -u "$LAVORO/orca" --debug-file "$LAVORO/orca.log" >"$LAVORO/orca.out" 2>&1 &
+  # --replace chiude ogni altro Orca dello stesso utente, anche quello di chi fa le prove:
+  # in uno spazio di processi suo non ne vede nessuno
+  unshare --user --map-root-user --pid --mount-proc --kill-child sh "$LAVORO/orca.sh" >"$LAVORO/orca.out" 2>&1 &
   ORCA=$!
   for _ in $(seq 1 100); do grep -qs "Screen reader on" "$LAVORO/orca.log" && break; sleep 0.1; done
   "$LAVORO/gioco/mrgorbio" >"$LAVORO/gioco.out" 2>&1 &
@@ -32,8 +40,10 @@ dbus-run-session -- bash -c '
   # il cappio di uno stadio dura 1,8 s, la parola indovinata 1,7 s: ogni tasto ha il suo tempo
   for tasto in F2 o z c a v l; do xdotool key --clearmodifiers "$tasto"; sleep 2.2; done
   sleep 1.5
-  kill "$GIOCO" "$ORCA" "$BUS" 2>/dev/null
-  wait 2>/dev/null
+  kill "$GIOCO" 2>/dev/null
+  pkill -TERM -P "$ORCA"
+  wait "$ORCA" "$GIOCO" 2>/dev/null
+  kill "$BUS" 2>/dev/null
   true
 ' 2>"$LAVORO/dbus.err"
 grep -a "SPEECH OUTPUT" "$LAVORO/orca.log" | sed "s/^.*SPEECH OUTPUT: //" | tee "$LAVORO/detto.txt"
