@@ -63,7 +63,11 @@ private slots:
     // annullare o dare solo spazi ripropone la domanda
     t.finta.testiInput = {"", "   ", "  mARIO rOSSI "};
     QStringList viste;
-    t.finta.azioniModali = {[&](QDialog* d) { viste = righe(d); }};
+    QString letta;  // la frase del lettore di schermo
+    t.finta.azioniModali = {[&](QDialog* d) {
+      viste = righe(d);
+      letta = d->accessibleDescription();
+    }};
     t.f->msubAggiornaClassifica();
     QCOMPARE(t.finta.prompt, QStringList(3, "Inserisci il tuo nome...\r\n\r\n(Max 12 caratteri)"));
     // la finestra rilegge il file: la nuova voce al suo posto, lei sola in evidenza, le altre scese
@@ -71,6 +75,8 @@ private slots:
     for (int v = 1; v <= 4; ++v) attese << QStringLiteral("Nome%1|%2° round|%3").arg(v).arg(10 - v).arg(1000 - 100 * v);
     attese.insert(posto - 1, QStringLiteral("Mario Rossi*|12° round*|%1*").arg(punteggio));
     QCOMPARE(viste, attese);
+    QVERIFY2(letta.contains(QStringLiteral("%1° posto: Mario Rossi, 12° round, %2 (il tuo)").arg(posto).arg(punteggio)),
+             qPrintable(letta));
   }
 
   // F5 durante una partita: nessuna riga in evidenza, i timer fermi dentro, la

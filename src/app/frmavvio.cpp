@@ -13,6 +13,7 @@
 #include "app/risorse.h"
 #include "extras/testi.h"
 #include "persistence/profilo.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 namespace {
@@ -81,6 +82,7 @@ frmAvvio::frmAvvio() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::SplashScre
   imgDummy(2) = immagine(this, figure[2], QRect(-11, 112, 400, 36));
   imgDummy(3) = immagine(this, figure[3], QRect(29, 156, 320, 16));
   imgDummy(4) = immagine(this, figure[4], QRect(10, 266, 91, 22));
+  for (int i = 0; i <= 4; ++i) psubNominaImmagine(imgDummy(i), QStringLiteral("avvio_%1").arg(i));
   lblDummy(0) = etichetta(this, QStringLiteral("Veltrak "), QRect(120, 18, 180, 34), pfuncFonte(20, true));
   lblDummy(1) = etichetta(this, QStringLiteral("Mr.Gorbio"), QRect(120, 54, 180, 40), pfuncFonte(24, true));
   lblDummy(2) = etichetta(this, QStringLiteral("Progettato per sistemi Windows a 32 bit"), QRect(10, 180, 358, 16),

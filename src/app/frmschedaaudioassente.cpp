@@ -23,6 +23,7 @@ frmSchedaAudioAssente::frmSchedaAudioAssente() {
   cornice->setGeometry(twRect(120, 60, 3750, 1980));
   auto* icona = new QLabel(cornice);
   icona->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
+  icona->setAccessibleName(QStringLiteral("Attenzione"));
   icona->setGeometry(twRect(150, 240, 480, 480));
   auto* titolo = new QLabel(QStringLiteral("Attenzione !"), cornice);
   titolo->setFont(pfuncFonte(9.75, true));

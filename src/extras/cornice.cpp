@@ -1,11 +1,13 @@
 #include "extras/cornice.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "app/finestre.h"
 #include "app/modgenerale.h"
 #include "play/frmgioco.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 namespace {
@@ -23,7 +25,26 @@ QFrame* linea(QWidget* padre, const QString& nome, const QRect& r, const QColor&
 
 }  // namespace
 
-EtichettaAttiva::EtichettaAttiva(QWidget* padre) : QLabel(padre) { setMouseTracking(true); }
+EtichettaAttiva::EtichettaAttiva(QWidget* padre) : QLabel(padre) {
+  setMouseTracking(true);
+  // raggiungibile col tabulatore; un'etichetta non disegna il fuoco, a vederla non cambia nulla
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void EtichettaAttiva::premi() {
+  emit premuto(Qt::LeftButton);
+  emit rilasciato(Qt::LeftButton);
+  emit clicked();
+}
+
+void EtichettaAttiva::keyPressEvent(QKeyEvent* evento) {
+  const int tasto = evento->key();
+  if (tasto == Qt::Key_Space || tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+    premi();
+    return;
+  }
+  QLabel::keyPressEvent(evento);
+}
 
 void EtichettaAttiva::mouseMoveEvent(QMouseEvent* evento) {
   emit mosso();
@@ -69,6 +90,7 @@ CorniceInfo::CorniceInfo(const QString& nome, const QString& immagine, QWidget* 
   // un'immagine mancante lascia solo il riquadro vuoto
   Image1->setPixmap(QPixmap(QStringLiteral(":/img/") + immagine));
   Image1->setScaledContents(true);
+  psubNominaImmagine(Image1, immagine);
 }
 
 CorniceInfo::~CorniceInfo() {
@@ -82,6 +104,8 @@ CorniceInfo::~CorniceInfo() {
 QLabel* CorniceInfo::creaTitolo(const char* nome, const QString& testo, const QFont& fonte) {
   titolo = etichetta(QString::fromLatin1(nome), testo, 1080, 270, 3960, 420);
   titolo->setFont(fonte);
+  // senza barra del titolo: il lettore di schermo chiama la finestra col suo titolo
+  setAccessibleName(testo);
   return titolo;
 }
 

@@ -17,6 +17,8 @@ class EtichettaAttiva : public QLabel {
 
 public:
   explicit EtichettaAttiva(QWidget* padre);
+  // Un click sinistro intero: dalla tastiera (spazio, invio) o dal lettore di schermo.
+  void premi();
 
 signals:
   void mosso();
@@ -29,6 +31,7 @@ protected:
   void mouseMoveEvent(QMouseEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
   void mouseReleaseEvent(QMouseEvent* evento) override;
+  void keyPressEvent(QKeyEvent* evento) override;
 };
 
 // I puntatori della finestra principale, o un sostituto se non c'e'.

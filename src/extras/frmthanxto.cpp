@@ -6,6 +6,7 @@
 #include "app/media.h"
 #include "app/modgenerale.h"
 #include "extras/testi.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 frmThanxTo::frmThanxTo(QWidget* padre) : CorniceInfo(QStringLiteral("frmThanxTo"), QStringLiteral("thanx.png"), padre) {
@@ -23,6 +24,7 @@ frmThanxTo::frmThanxTo(QWidget* padre) : CorniceInfo(QStringLiteral("frmThanxTo"
     f->setGeometry(twRect(i == 1 ? 1620 : 3285, 2415, 360, 360));
     f->setPixmap(QPixmap(QStringLiteral(":/img/") + frecce[static_cast<std::size_t>(i)]));
     f->setScaledContents(true);
+    psubNominaImmagine(f, frecce[static_cast<std::size_t>(i)]);
     f->setCursor(pfuncPuntatoreMano1());
     connect(f, &EtichettaAttiva::mosso, f, [f] { f->setCursor(pfuncPuntatoreMano1()); });
     connect(f, &EtichettaAttiva::premuto, f, [f] { f->setCursor(pfuncPuntatoreMano2()); });

@@ -8,6 +8,7 @@
 #include "app/media.h"
 #include "app/piattaforma.h"
 #include "extras/testi.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 namespace {
@@ -38,6 +39,7 @@ QLabel* immagine(QWidget* padre, const QString& nome, const QString& file, const
   l->setGeometry(r);
   l->setScaledContents(true);
   l->setPixmap(QPixmap(QStringLiteral(":/img/") + file));
+  psubNominaImmagine(l, file);
   return l;
 }
 

@@ -11,6 +11,7 @@
 #include "app/controlli.h"
 #include "app/timer.h"
 #include "extras/titolicoda.h"
+#include "play/regole.h"
 
 class QAction;
 class QFrame;
@@ -186,6 +187,10 @@ private:
   void msubSoluzione();
   void msubJolly();
   void msubApriInfo(QDialog* finestra);
+  // l'immagine della scena, col nome che ne dice il lettore di schermo
+  void msubMostraScena(const QString& id);
+  void msubAnnuncia(const QString& testo);
+  DatiPunteggio mfuncDatiPunteggio() const;
 
 public:
   int pfuncRound() const;

@@ -3,6 +3,7 @@
 #include "app/modgenerale.h"
 #include "play/frmgioco.h"
 #include "play/regole.h"
+#include "ui/accessibilita.h"
 
 void frmGioco::lblInputLettera_Click(int Index) {
   if (mblnOccupato) return;
@@ -40,6 +41,7 @@ bool frmGioco::mfuncProvaLettera(const QString& lettera) {
   lblLettere_da_scoprire->setText(QString::number(pfuncDaScoprire() - trovate));
 
   if (trovate > 0) {
+    msubAnnuncia(pfuncAnnuncioLettera(lettera, trovate, mblnLetteraDaJolly, maschera));
     setMousePointer(PUNTATORE_CLESSIDRA);
     mblnOccupato = true;
     if (mblnLetteraDaJolly) {
@@ -61,6 +63,7 @@ bool frmGioco::mfuncProvaLettera(const QString& lettera) {
     return true;
   }
   ++mintErrori;
+  msubAnnuncia(pfuncAnnuncioErrore(lettera, mintErrori));
   msubMostraStadio();
   if (mintErrori == 8) {
     msubFinePartita();

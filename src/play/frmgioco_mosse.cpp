@@ -8,6 +8,7 @@
 #include "app/piattaforma.h"
 #include "play/frmgioco.h"
 #include "play/regole.h"
+#include "ui/accessibilita.h"
 #include "ui/frmpausa.h"
 
 void frmGioco::cmdGioco_Click(int Index) {
@@ -35,6 +36,7 @@ void frmGioco::msubSoluzione() {
     for (int i = 1; i <= 10; ++i) lblParolaCercata(i)->setText(parola.mid(i - 1, 1));
     msubParolaIndovinata();
   } else {
+    psubPremettiAnnuncio(QStringLiteral("Soluzione sbagliata."));
     cmdGioco_Click(3);
   }
 }
@@ -55,6 +57,7 @@ void frmGioco::msubJolly() {
 }
 
 void frmGioco::msubResa() {
+  msubAnnuncia(QStringLiteral("Resa: Mr. Gorbio va fino in fondo al cappio."));
   mblnOccupato = true;
   setMousePointer(PUNTATORE_CLESSIDRA);
   setPuntatoreLettere(PUNTATORE_CLESSIDRA);
@@ -62,8 +65,7 @@ void frmGioco::msubResa() {
   psubFermaTimer();
   for (int s = mintErrori + 1; s <= 7; ++s) {
     psubAttendi(0.5F);
-    picScena->setPixmap(
-        pobjCaricaImmagini().LoadResPicture(QStringLiteral("id_0") + QString::number(s), QStringLiteral("jpg")));
+    msubMostraScena(QStringLiteral("id_0") + QString::number(s));
     mintErrori = s;
   }
   mintErrori = 8;
@@ -100,6 +102,8 @@ void frmGioco::tmrTempo_Timer() {
     --mintMinuti;
   }
   msubMostraTempo();
+  const QString avviso = pfuncAnnuncioTempo(mintMinuti, mintSecondi);
+  if (!avviso.isEmpty()) msubAnnuncia(avviso);
 }
 
 void frmGioco::msubEseguiTempoScaduto() {

@@ -7,6 +7,7 @@
 #include "app/piattaforma.h"
 #include "play/frmgioco.h"
 #include "play/regole.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 void frmGioco::mnuFileNuovogioco_Click() {
@@ -62,7 +63,7 @@ void frmGioco::msubNuovoRound() {
                             QStringLiteral("è stato corrotto.") + CRLF + CRLF + REINSTALLA;
       psubErroreFatale(testo);
     }
-    picScena->setPixmap(pobjCaricaImmagini().LoadResPicture(QStringLiteral("id_00"), QStringLiteral("jpg")));
+    msubMostraScena(QStringLiteral("id_00"));
     for (int i = 1; i <= 3; ++i) cmdGioco(i)->setEnabled(true);
     lblLettere_da_scoprire->setText(QString::number(n));
     lblRound->setText(QString::number(pfuncRound() + 1));
@@ -76,6 +77,8 @@ void frmGioco::msubNuovoRound() {
     setMousePointer(PUNTATORE_NORMALE);
     tmrTempo.setEnabled(true);
     tmrTempo.setInterval(1000);
+    msubAnnuncia(pfuncAnnuncioRound(pfuncRound(), pfuncLivelloDaMostrare(pfuncRound()), mlngPunteggio,
+                                    static_cast<int>(n), limite.testo));
   } catch (const std::exception& e) {
     psubErroreFatale(pfuncTestoErroreImprevisto(QStringLiteral("frmGioco.msubNuovoRound"), QString::fromUtf8(e.what())));
   }

@@ -11,6 +11,7 @@
 #include "persistence/partitasalvata.h"
 #include "persistence/profilo.h"
 #include "play/frmgioco.h"
+#include "ui/accessibilita.h"
 
 namespace {
 
@@ -105,8 +106,7 @@ void frmGioco::mnuFileCarica_Click() {
   lblPunteggio->setText(QString::number(s.punteggio));
   gstrParola = s.parola;
   mintErrori = s.errori;
-  picScena->setPixmap(
-      pobjCaricaImmagini().LoadResPicture(QStringLiteral("id_0") + QString::number(s.errori), QStringLiteral("jpg")));
+  msubMostraScena(QStringLiteral("id_0") + QString::number(s.errori));
   lblLettere_da_scoprire->setText(QString::number(s.daScoprire));
   cmdGioco(2)->setEnabled(s.jollyDisponibile);
   // il pulsante spento vuol dire jolly gia' giocato: il round ne paga il costo
@@ -120,6 +120,7 @@ void frmGioco::mnuFileCarica_Click() {
                        Pulsanti::Ok, Icona::Informazione, TITOLO_INFO);
   tmrTempo.setInterval(1000);
   gblnFinestraAperta = false;
+  msubAnnuncia(pfuncAnnuncioRound(s.round, 0, s.punteggio, static_cast<int>(gstrParola.size()), lblTempo->text()));
 }
 
 QString frmGioco::mfuncApriSalvaDialog(int modo, const QString& titolo, const QString& nomeFile, const QString& filtro,

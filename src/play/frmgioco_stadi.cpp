@@ -8,6 +8,7 @@
 #include "play/frmgioco.h"
 #include "play/regole.h"
 #include "scores/classifica.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 namespace {
@@ -40,7 +41,7 @@ void frmGioco::msubMostraStadio() {
     psubSuona(QStringLiteral("id_39"), false, ORIGINE_RISORSE, 0);
   }
   if (stadio >= 0 && stadio <= 8) {
-    picScena->setPixmap(pobjCaricaImmagini().LoadResPicture(nomeStadio(stadio), QStringLiteral("jpg")));
+    msubMostraScena(nomeStadio(stadio));
   }
   if (stadio >= 1 && stadio <= 6) {
     const SuonoStadio& s = SUONI_STADI[stadio - 1];
@@ -61,20 +62,21 @@ void frmGioco::msubParolaIndovinata() {
   mblnOccupato = true;
   for (int i = 1; i <= 3; ++i) cmdGioco(i)->setEnabled(false);
   setMousePointer(PUNTATORE_CLESSIDRA);
-  picScena->setPixmap(pobjCaricaImmagini().LoadResPicture(QStringLiteral("id_12"), QStringLiteral("jpg")));
+  msubMostraScena(QStringLiteral("id_12"));
+  msubAnnuncia(pfuncAnnuncioVinto(gstrParola, pfuncPunteggioRound(mfuncDatiPunteggio())));
   psubSuona(QStringLiteral("id_48"), false, ORIGINE_RISORSE, 0.7F);
   psubAttendi(1.0F);
   msubCalcolaPunteggio();
   msubNuovoRound();
 }
 
-void frmGioco::msubCalcolaPunteggio() {
+DatiPunteggio frmGioco::mfuncDatiPunteggio() const {
   int vocali = 0;
   for (int i : VOCALI_GIOCO) vocali += lblInputLettera(i)->isEnabled() ? 0 : 1;
-  const DatiPunteggio d{static_cast<int>(gstrParola.trimmed().size()), mintMinuti, mintSecondi, mblnJollyUsato, vocali,
-                        mintErrori};
-  mlngPunteggio += pfuncPunteggioRound(d);
+  return {static_cast<int>(gstrParola.trimmed().size()), mintMinuti, mintSecondi, mblnJollyUsato, vocali, mintErrori};
 }
+
+void frmGioco::msubCalcolaPunteggio() { mlngPunteggio += pfuncPunteggioRound(mfuncDatiPunteggio()); }
 
 void frmGioco::msubFinePartita() {
   mblnOccupato = true;
@@ -86,6 +88,7 @@ void frmGioco::msubFinePartita() {
     psubColoreTesto(lblParolaCercata(i), QColor(255, 0, 0));
     lblParolaCercata(i)->setText(parola.mid(i - 1, 1));
   }
+  msubAnnuncia(pfuncAnnuncioFine(parola, mlngPunteggio));
   psubLeggiClassifica();
   Risposta risposta;
   if (pfuncSiQualifica(mlngPunteggio)) {

@@ -10,6 +10,7 @@
 #include "app/media.h"
 #include "app/modgenerale.h"
 #include "scores/classifica.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 namespace {
@@ -44,12 +45,14 @@ void frmClassifica::costruisciControlli() {
   Picture1->setGeometry(twRect(60, 60, 5100, 2955));
   Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Picture1->setPixmap(QPixmap(QStringLiteral(":/img/classifica_sfondo.jpg")));
+  psubNominaImmagine(Picture1, QStringLiteral("classifica_sfondo"));
 
   imgLogo = new QLabel(Picture1);
   imgLogo->setObjectName(QStringLiteral("imgLogo"));
   imgLogo->setGeometry(twRect(360, 0, 975, 1095));
   imgLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   imgLogo->setPixmap(QPixmap(QStringLiteral(":/img/classifica_logo.png")));
+  psubNominaImmagine(imgLogo, QStringLiteral("classifica_logo"));
 
   Line1 = new QFrame(Picture1);
   Line1->setObjectName(QStringLiteral("Line1"));
@@ -94,13 +97,18 @@ void frmClassifica::Form_Load() {
   // il brano d'avvio non si interrompe per il suono della finestra
   if (!pfuncBranoInCorso()) psubSuona(QStringLiteral("id_36"), false, ORIGINE_RISORSE, 0);
   psubLeggiClassifica();
+  const int evidenziato = gintPosizioneClassifica;
+  // per il lettore di schermo la classifica e' una frase sola, riga per riga
+  QStringList righe;
   for (int posto = 1; posto <= 5; ++posto) {
     const tVoceClassifica& v = gudtClassifica[static_cast<std::size_t>(posto)];
     lblNome(posto)->setText(v.Nome.trimmed());
     lblInfo(posto)->setText(v.Info.trimmed());
     lblPunteggio(posto)->setText(v.Punteggio.trimmed());
+    righe << QStringLiteral("%1° posto: %2, %3, %4").arg(posto).arg(v.Nome.trimmed(), v.Info.trimmed(), v.Punteggio.trimmed()) +
+                 (posto == evidenziato ? QStringLiteral(" (il tuo)") : QString());
   }
-  const int evidenziato = gintPosizioneClassifica;
+  setAccessibleDescription(righe.join(QStringLiteral("; ")) + u'.');
   if (evidenziato >= 1 && evidenziato <= 5) {
     for (QLabel* l : {lblNome(evidenziato), lblInfo(evidenziato), lblPunteggio(evidenziato)}) {
       QFont f = l->font();

@@ -12,6 +12,7 @@
 #include "app/modgenerale.h"
 #include "app/piattaforma.h"
 #include "scores/classifica.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 frmResettaClassifica::frmResettaClassifica(QWidget* padre) : QDialog(padre) {
@@ -36,6 +37,7 @@ frmResettaClassifica::frmResettaClassifica(QWidget* padre) : QDialog(padre) {
   Image1->setGeometry(twRect(60, 60, 480, 480));
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Image1->setPixmap(QPixmap(QStringLiteral(":/img/resetta_icona.png")));
+  psubNominaImmagine(Image1, QStringLiteral("resetta_icona"));
 
   Label1 = new QLabel(QStringLiteral("Sicuro di voler buttare la classifica nel ces....?"), Picture1);
   Label1->setObjectName(QStringLiteral("Label1"));

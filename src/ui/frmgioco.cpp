@@ -15,6 +15,7 @@
 #include "app/media.h"
 #include "app/modgenerale.h"
 #include "app/risorse.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 namespace {
@@ -38,8 +39,10 @@ constexpr int CORNICE_ALTEZZA = 645;
 
 QLabel* nuovaEtichetta(QWidget* padre, const char* nome, const QString& testo, const QRect& r, const QFont& f,
                        Qt::Alignment a = Qt::AlignLeft | Qt::AlignTop) {
-  auto* l = new QLabel(testo, padre);
+  auto* l = new QLabel(padre);
+  // il nome prima del testo: il lettore di schermo sceglie come leggerla al primo testo
   if (nome) l->setObjectName(QString::fromLatin1(nome));
+  l->setText(testo);
   l->setGeometry(r);
   l->setFont(f);
   l->setAlignment(a);
@@ -112,6 +115,7 @@ frmGioco::frmGioco()
       tmrCrediti([this] { tmrCrediti_Timer(); }) {
   setObjectName(QStringLiteral("frmGioco"));
   gfrmGioco = this;
+  psubInstallaAccessibilita();
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
   QIcon icona;
   for (int lato : {16, 24, 32, 48, 64, 128, 256}) {
@@ -316,7 +320,7 @@ void frmGioco::Form_Load() {
   setWindowTitle(QStringLiteral(" ") + gstrTitolo + QStringLiteral(" ") + gstrVersione);
   setMousePointer(PUNTATORE_NORMALE);
   for (int i = 1; i <= 10; ++i) lblParolaCercata(i)->setText(QString());
-  picScena->setPixmap(pobjCaricaImmagini().LoadResPicture(QStringLiteral("id_11"), QStringLiteral("jpg")));
+  msubMostraScena(QStringLiteral("id_11"));
   mnuFilePausa->setEnabled(false);
   mnuFileTermina->setEnabled(false);
   mnuFileSalva->setEnabled(false);
@@ -337,6 +341,13 @@ void frmGioco::Form_Load() {
 void frmGioco::Form_Activate() {
   if (!gblnPartitaInCorso) msubGestioneCrediti(QStringLiteral("visualizza"));
 }
+
+void frmGioco::msubMostraScena(const QString& id) {
+  picScena->setPixmap(pobjCaricaImmagini().LoadResPicture(id, QStringLiteral("jpg")));
+  psubNominaImmagine(picScena, id);
+}
+
+void frmGioco::msubAnnuncia(const QString& testo) { psubAnnuncia(this, testo); }
 
 void frmGioco::setMousePointer(int valore) {
   mintPuntatore = valore;

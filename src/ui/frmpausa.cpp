@@ -10,6 +10,7 @@
 #include "app/media.h"
 #include "app/modgenerale.h"
 #include "play/frmgioco.h"
+#include "ui/accessibilita.h"
 #include "ui/aspetto.h"
 
 frmPausa::frmPausa(QWidget* padre) : QDialog(padre) {
@@ -20,6 +21,7 @@ frmPausa::frmPausa(QWidget* padre) : QDialog(padre) {
   imgPausa = new QLabel(this);
   imgPausa->setObjectName(QStringLiteral("imgPausa"));
   imgPausa->setPixmap(QPixmap(QStringLiteral(":/img/pausa.png")));
+  psubNominaImmagine(imgPausa, QStringLiteral("pausa"));
   imgPausa->setGeometry(twRect(150, 210, 960, 960));
   lblPausa = new QLabel(QStringLiteral("Il Veltrak è in pausa..."), this);
   lblPausa->setObjectName(QStringLiteral("lblPausa"));

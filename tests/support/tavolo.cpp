@@ -1,5 +1,6 @@
 #include "support/tavolo.h"
 
+#include <QApplication>
 #include <QTest>
 #include <algorithm>
 
@@ -33,7 +34,11 @@ void Tavolo::rispondi(const QString& risposte) {
 }
 
 void Tavolo::premi(const QString& tasti) {
-  for (const QChar c : tasti) QTest::keyClick(f.get(), c.toLatin1());
+  for (const QChar c : tasti) {
+    // al controllo col fuoco, se la finestra ne ha uno, come fa la tastiera vera
+    QWidget* fuoco = QApplication::focusWidget();
+    QTest::keyClick(fuoco && fuoco->window() == f.get() ? fuoco : f.get(), c.toLatin1());
+  }
 }
 
 QString Tavolo::caselle() const {
