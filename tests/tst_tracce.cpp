@@ -27,12 +27,14 @@ struct Copione {
   QStringList parole{"CAVOLO"};
   QByteArray impostazioni = leggiFile(cartellaSorgenti() + "/data/Mr.Gorbio.002");
   int avanzaNellInput = 0;
+  qsizetype mPasso = 0;  // il passo in corso del copione, per la fine del programma
 
   // quello che si vede mentre un messaggio o una InputBox aspettano il giocatore
   Copione() {
-    finta.allaDomanda = [this](const auto&) { reg.titolo("  (al messaggio)"), reg.cambiamenti(); };
+    finta.allaDomanda = [this](const auto&) { reg.sonda("  (al messaggio)"); };
+    finta.allAttesa = [this] { reg.sonda("  (nell'attesa)"); };
     finta.allInput = [this] {
-      reg.titolo("  (all'input)"), reg.cambiamenti();
+      reg.sonda("  (all'input)");
       finta.avanza(std::exchange(avanzaNellInput, 0));
     };
   }
@@ -44,7 +46,7 @@ struct Copione {
     scriviFile(dir.filePath("Mr.Gorbio.002"), impostazioni);
     for (const char* n : {"Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"}) scriviFile(dir.filePath(n), "RIFF");
     // la finestra d'avvio si vede solo durante l'avvio: la si guarda a meta'
-    Timer sonda([&] { sonda.setInterval(0), reg.titolo("  > a meta' dell'avvio"), reg.cambiamenti(); });
+    Timer sonda([&] { sonda.setInterval(0), reg.fine(reg.titolo("  > a meta' dell'avvio")); });
     sonda.setInterval(600);
     MainDa(dir.path());
   }
@@ -73,8 +75,7 @@ struct Copione {
     if (cmd == u"modale") {
       // "modale <passo>": un sotto-passo sulla stessa riga
       finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : QStringList{arg}](QDialog* d) {
-        reg.titolo("  finestra " + d->objectName());
-        reg.cambiamenti();
+        reg.fine(reg.titolo("  finestra " + d->objectName()));
         for (const QString& s : sotto) passo(s, {}, d);
       };
       return;
@@ -110,10 +111,12 @@ struct Copione {
 
   void passo(const QString& riga, const QStringList& sotto, QWidget* w) {
     static const QStringList preparazioni = {"parole", "impostazioni", "audio", "scegli", "casuali", "risposte", "input", "file", "nell-input", "modale", "copia"};
-    const bool registrato = !preparazioni.contains(riga.section(' ', 0, 0));
-    if (registrato) reg.titolo((qobject_cast<QDialog*>(w) ? "  > " : "") + riga);
+    if (preparazioni.contains(riga.section(' ', 0, 0))) return esegui(riga, sotto, w);
+    const bool dentro = qobject_cast<QDialog*>(w);
+    const qsizetype n = reg.titolo((dentro ? "  > " : "") + riga);
+    if (!dentro) mPasso = n;
     esegui(riga, sotto, w);
-    if (registrato) reg.cambiamenti();
+    reg.fine(n);
   }
 
   void gioca(const QStringList& righe) {
@@ -123,7 +126,7 @@ struct Copione {
       try {
         passo(righe[i - sotto.size()], sotto, gfrmGioco);
       } catch (const FineProgramma&) {
-        reg.cambiamenti();
+        reg.fine(mPasso);
         return;
       }
       QVERIFY2(finta.inatteso.isEmpty(), qPrintable(righe[i - sotto.size()] + ": " + finta.inatteso.join(", ")));

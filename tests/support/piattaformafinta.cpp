@@ -108,6 +108,7 @@ void PiattaformaFinta::suono(const QString& nome, bool ripeti) {
 void PiattaformaFinta::attendi(int ms) {
   if (ms <= 0) return;
   eventi.append(QStringLiteral("attesa:") + QString::number(ms));
+  if (allAttesa) allAttesa();
   QCoreApplication::processEvents();
   avanza(ms);
 }

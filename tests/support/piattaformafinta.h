@@ -33,6 +33,7 @@ public:
   QList<double> casuali;
   std::function<void(const Messaggio&)> allaDomanda;  // a ogni msgBox
   std::function<void()> allInput;                     // mentre una InputBox e' aperta
+  std::function<void()> allAttesa;                    // all'inizio di ogni attesa
 
   // registro; "eventi" tiene tutto in ordine: "msg:", "suono:", "attesa:ms", "finestra:", "link:"...
   QList<Messaggio> messaggi;

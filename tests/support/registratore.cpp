@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <vector>
 
 #include "play/frmgioco.h"
 #include "support/aiuti.h"
@@ -31,12 +32,29 @@ const char* const RISPOSTE[] = {"Ok", "Si", "No", "Annulla"};
 // Il profilo e la partita salvata si leggono riga per riga; gli altri file solo per hash.
 bool aRighe(const QString& nome) { return nome.endsWith(".002") || nome.endsWith(".cap", Qt::CaseInsensitive); }
 
+// Le righe tolte (-) e aggiunte (+) da a a b, attorno alla piu' lunga sottosequenza comune.
+QStringList differenze(const QList<QByteArray>& a, const QList<QByteArray>& b) {
+  const auto n = a.size(), m = b.size();
+  std::vector<std::vector<int>> l(n + 1, std::vector<int>(m + 1));
+  for (auto i = n - 1; i >= 0; --i) {
+    for (auto j = m - 1; j >= 0; --j) l[i][j] = a[i] == b[j] ? l[i + 1][j + 1] + 1 : std::max(l[i + 1][j], l[i][j + 1]);
+  }
+  const auto riga = [](const QByteArray& r) { return testo(QString::fromUtf8(r.chopped(r.endsWith('\r')))); };
+  QStringList d;
+  for (qsizetype i = 0, j = 0; i < n || j < m;) {
+    if (i < n && j < m && a[i] == b[j]) ++i, ++j;
+    else if (i < n && (j == m || l[i + 1][j] >= l[i][j + 1])) d << "  - " + riga(a[i++]);
+    else d << "  + " + riga(b[j++]);
+  }
+  return d;
+}
+
 }  // namespace
 
 Registratore::Registratore(PiattaformaFinta& finta, const QString& cartella) : mFinta(finta), mCartella(cartella) {
   for (QDirIterator i(":/", QDirIterator::Subdirectories); i.hasNext();) {
     const QString p = i.next();
-    if (QStringList{"jpg", "png", "bmp"}.contains(QFileInfo(p).suffix())) mImmagini.insert(pixel(QImage(p)), p.mid(2));
+    if (QStringList{"jpg", "png", "bmp"}.contains(QFileInfo(p).suffix())) mImmagini.insert(pixel(QPixmap(p).toImage()), p.mid(2));
   }
 }
 
@@ -64,7 +82,9 @@ void Registratore::finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato)
     if (k->objectName().isEmpty() || k->objectName().startsWith("qt_")) continue;
     Campi c{{"visibile", QString::number(k->isVisibleTo(w))}, {"abilitato", QString::number(k->isEnabled())},
             {"geom", QStringLiteral("%1,%2 %3x%4").arg(k->x()).arg(k->y()).arg(k->width()).arg(k->height())},
-            {"colori", pfuncColoreTesto(k).name() + '/' + k->palette().color(k->backgroundRole()).name()}};
+            {"colori", pfuncColoreTesto(k).name() + '/' + k->palette().color(k->backgroundRole()).name()},
+            {"font", (k->font().pointSizeF() > 0 ? QString::number(k->font().pointSizeF()) + "pt" : QString::number(k->font().pixelSize()) + "px") +
+                         (k->font().bold() ? " grassetto" : "")}};
     if (k->testAttribute(Qt::WA_SetCursor)) c["puntatore"] = QString::number(k->cursor().shape());
     if (auto* l = qobject_cast<QLabel*>(k)) {
       c["testo"] = testo(l->text());
@@ -95,19 +115,24 @@ void Registratore::finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato)
   }
 }
 
-void Registratore::titolo(const QString& titolo) {
+qsizetype Registratore::titolo(const QString& titolo) {
   eventi();
   righe << QStringLiteral("== %1 @%2").arg(pulito(titolo)).arg(mFinta.ora);
+  return mUltimoTitolo = righe.size() - 1;
 }
 
-void Registratore::cambiamenti() {
+void Registratore::sonda(const QString& nome) { cambiamenti(nome, -1); }
+
+void Registratore::fine(qsizetype passo) { cambiamenti({}, passo); }
+
+void Registratore::cambiamenti(const QString& sonda, qsizetype passo) {
   eventi();
   QList<QWidget*> aperte;
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (w->isVisible() && !w->objectName().isEmpty() && !qobject_cast<QMenu*>(w)) aperte << w;
   }
   std::ranges::sort(aperte, {}, [](QWidget* w) { return w->objectName(); });
-  QStringList finestre;
+  QStringList finestre, nuove;
   QList<std::pair<QString, Campi>> stato;
   for (QWidget* w : aperte) {
     finestre << w->objectName();
@@ -115,7 +140,7 @@ void Registratore::cambiamenti() {
   }
   for (const QString& n : std::as_const(mFinestre)) {
     if (finestre.contains(n)) continue;
-    righe << n + " chiusa";
+    nuove << n + " chiusa";
     mPrima.removeIf([&](const auto& v) { return v.key() == n || v.key().startsWith(n + '.'); });
   }
   mFinestre = finestre;
@@ -125,10 +150,14 @@ void Registratore::cambiamenti() {
     for (auto i = campi.begin(); i != campi.end(); ++i) {
       if (prima.value(i.key()) != i.value()) diversi << i.key() + '=' + i.value();
     }
-    if (!diversi.isEmpty()) righe << chiave + ' ' + pulito(diversi.join(' '));
+    if (!diversi.isEmpty()) nuove << chiave + ' ' + pulito(diversi.join(' '));
     mPrima[chiave] = campi;
   }
-  file();
+  // una sonda scrive il suo titolo solo se vede qualcosa; dopo sonde o sotto-passi il resto del passo ha il suo
+  if (!nuove.isEmpty() && !sonda.isEmpty()) titolo(sonda);
+  if (!nuove.isEmpty() && passo >= 0 && mUltimoTitolo != passo) titolo("  (fine di: " + righe[passo].mid(3).section(" @", 0, 0).trimmed() + ')');
+  righe << nuove;
+  if (sonda.isEmpty()) file();
 }
 
 void Registratore::eventi() {
@@ -178,12 +207,8 @@ void Registratore::file() {
     righe << QStringLiteral("file %1 %2 %3 byte").arg(n, corto(dopo)).arg(dopo.size());
     // dei file di partenza basta l'hash
     if (!aRighe(n) || mFile.isEmpty()) continue;
-    // le righe cambiate: quel che resta tolti l'inizio e la fine comuni
-    QList<QByteArray> a = mFile.contains(n) ? prima.split('\n') : QList<QByteArray>(), b = dopo.split('\n');
-    while (!a.isEmpty() && !b.isEmpty() && a.first() == b.first()) a.removeFirst(), b.removeFirst();
-    while (!a.isEmpty() && !b.isEmpty() && a.last() == b.last()) a.removeLast(), b.removeLast();
-    for (const QByteArray& r : a) righe << "  - " + testo(pulito(QString::fromUtf8(r.chopped(r.endsWith('\r')))));
-    for (const QByteArray& r : b) righe << "  + " + testo(pulito(QString::fromUtf8(r.chopped(r.endsWith('\r')))));
+    const QList<QByteArray> a = mFile.contains(n) ? prima.split('\n') : QList<QByteArray>();
+    for (const QString& r : differenze(a, dopo.split('\n'))) righe << pulito(r);
   }
   mFile = ora;
 }

@@ -14,15 +14,18 @@ class QWidget;
 class Registratore {
 public:
   Registratore(PiattaformaFinta& finta, const QString& cartella);
-  // Il titolo di un passo, prima di eseguirlo; poi quello che e' cambiato dal passo precedente.
-  void titolo(const QString& titolo);
-  void cambiamenti();
+  // Il titolo di un passo, prima di eseguirlo (ne restituisce la riga); alla fine quello che e' cambiato.
+  qsizetype titolo(const QString& titolo);
+  void fine(qsizetype passo);
+  // A meta' di un passo (un'attesa, un messaggio): scrive solo se qualcosa e' cambiato.
+  void sonda(const QString& nome);
   QStringList righe;
 
 private:
   using Campi = QMap<QString, QString>;  // campo -> valore, in ordine di nome
   void finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato) const;
   QString immagine(const QPixmap& p) const;
+  void cambiamenti(const QString& sonda, qsizetype passo);
   void eventi();
   void file();
   QString pulito(QString testo) const;
@@ -33,5 +36,6 @@ private:
   QHash<QString, Campi> mPrima;
   QStringList mFinestre;
   QHash<QString, QByteArray> mFile;
+  qsizetype mUltimoTitolo = -1;
   qsizetype mEventi = 0, mMessaggi = 0, mInput = 0, mDialoghi = 0;
 };
