@@ -27,12 +27,17 @@ struct Copione {
   QStringList parole{"CAVOLO"};
   QByteArray impostazioni = leggiFile(cartellaSorgenti() + "/data/Mr.Gorbio.002");
   int avanzaNellInput = 0;
+  QStringList nellAttesa;  // passi da fare all'inizio delle prossime attese, uno per attesa
   qsizetype mPasso = 0;  // il passo in corso del copione, per la fine del programma
 
   // quello che si vede mentre un messaggio o una InputBox aspettano il giocatore
   Copione() {
     finta.allaDomanda = [this](const auto&) { reg.sonda("  (al messaggio)"); };
-    finta.allAttesa = [this] { reg.sonda("  (nell'attesa)"); };
+    finta.allAttesa = [this] {
+      reg.sonda("  (nell'attesa)");
+      // il giocatore che preme o clicca mentre una sequenza suona
+      if (!nellAttesa.isEmpty()) passo(nellAttesa.takeFirst(), {}, gfrmGioco, true);
+    };
     finta.allInput = [this] {
       reg.sonda("  (all'input)");
       finta.avanza(std::exchange(avanzaNellInput, 0));
@@ -72,11 +77,12 @@ struct Copione {
     if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() ? arg : dir.filePath(arg)));
     if (cmd == u"copia") return void(scriviFile(dir.filePath(arg), leggiFile(TRACCE + arg)));
     if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
+    if (cmd == u"nell-attesa") return void(nellAttesa << arg);
     if (cmd == u"modale") {
       // "modale <passo>": un sotto-passo sulla stessa riga
       finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : QStringList{arg}](QDialog* d) {
         reg.fine(reg.titolo("  finestra " + d->objectName()));
-        for (const QString& s : sotto) passo(s, {}, d);
+        for (const QString& s : sotto) passo(s, {}, d, true);
       };
       return;
     }
@@ -109,10 +115,9 @@ struct Copione {
     QCoreApplication::processEvents();
   }
 
-  void passo(const QString& riga, const QStringList& sotto, QWidget* w) {
-    static const QStringList preparazioni = {"parole", "impostazioni", "audio", "scegli", "casuali", "risposte", "input", "file", "nell-input", "modale", "copia"};
+  void passo(const QString& riga, const QStringList& sotto, QWidget* w, bool dentro = false) {
+    static const QStringList preparazioni = {"parole", "impostazioni", "audio", "scegli", "casuali", "risposte", "input", "file", "nell-input", "modale", "copia", "nell-attesa"};
     if (preparazioni.contains(riga.section(' ', 0, 0))) return esegui(riga, sotto, w);
-    const bool dentro = qobject_cast<QDialog*>(w);
     const qsizetype n = reg.titolo((dentro ? "  > " : "") + riga);
     if (!dentro) mPasso = n;
     esegui(riga, sotto, w);
