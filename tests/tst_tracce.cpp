@@ -108,6 +108,11 @@ struct Copione {
       QTest::mouseClick(c, args.value(1) == u"destro" ? Qt::RightButton : Qt::LeftButton, {}, QPoint(2, 2));
     }
     if (cmd == u"menu") w->findChild<QAction*>(arg)->trigger();
+    // la finestra lascia il primo piano e ci torna
+    if (cmd == u"riattiva") {
+      QEvent via(QEvent::WindowDeactivate), ritorno(QEvent::WindowActivate);
+      QCoreApplication::sendEvent(w, &via), QCoreApplication::sendEvent(w, &ritorno);
+    }
     if (cmd == u"chiudi") {
       QCloseEvent chiusura;
       qobject_cast<QDialog*>(w) ? void(w->close()) : void(static_cast<QObject*>(w)->event(&chiusura));

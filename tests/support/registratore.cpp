@@ -67,7 +67,8 @@ QString Registratore::immagine(const QPixmap& p) const {
 
 void Registratore::finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato) const {
   const QString n = w->objectName();
-  Campi c{{"titolo", testo(w->windowTitle())}, {"dim", QStringLiteral("%1x%2").arg(w->width()).arg(w->height())}};
+  Campi c{{"titolo", testo(w->windowTitle())}, {"dim", QStringLiteral("%1x%2").arg(w->width()).arg(w->height())},
+          {"X", QString::number(w->windowFlags().testFlag(Qt::WindowCloseButtonHint))}};
   if (auto* g = qobject_cast<frmGioco*>(w)) {
     c["puntatore"] = QString::number(g->MousePointer());
     c["puntatoreLettere"] = QString::number(g->puntatoreLettere());
@@ -161,6 +162,9 @@ void Registratore::cambiamenti(const QString& sonda, qsizetype passo) {
 }
 
 void Registratore::eventi() {
+  // gli arresti del suono non hanno posto tra gli eventi: quanti dall'ultima volta
+  if (mFinta.fermaSuoni > mFermate) righe << QStringLiteral("  suono fermato x%1").arg(mFinta.fermaSuoni - mFermate);
+  mFermate = mFinta.fermaSuoni;
   for (; mEventi < mFinta.eventi.size(); ++mEventi) {
     const QString e = mFinta.eventi[mEventi];
     const QString tipo = e.section(':', 0, 0), resto = e.section(':', 1);

@@ -37,5 +37,6 @@ private:
   QStringList mFinestre;
   QHash<QString, QByteArray> mFile;
   qsizetype mUltimoTitolo = -1;
+  int mFermate = 0;
   qsizetype mEventi = 0, mMessaggi = 0, mInput = 0, mDialoghi = 0;
 };
