@@ -1,7 +1,6 @@
 // Le tracce di partite intere: ogni copione di tests/dati/tracce si gioca dall'avvio sulla piattaforma finta,
 // e quello che il giocatore vede e sente dopo ogni passo deve essere la traccia di riferimento accanto.
 // GORBIO_RISCRIVI_TRACCE=1 riscrive i riferimenti invece di confrontarli (vedi tools/README.md).
-#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QScopeGuard>
@@ -107,7 +106,11 @@ struct Copione {
       QVERIFY2(c, qPrintable(riga));
       QTest::mouseClick(c, args.value(1) == u"destro" ? Qt::RightButton : Qt::LeftButton, {}, QPoint(2, 2));
     }
-    if (cmd == u"menu") w->findChild<QAction*>(arg)->trigger();
+    if (cmd == u"menu") {
+      QAction* voce = w->findChild<QAction*>(arg);
+      QVERIFY2(voce, qPrintable(riga));
+      voce->trigger();
+    }
     // la finestra lascia il primo piano e ci torna
     if (cmd == u"riattiva") {
       QEvent via(QEvent::WindowDeactivate), ritorno(QEvent::WindowActivate);
@@ -121,8 +124,12 @@ struct Copione {
   }
 
   void passo(const QString& riga, const QStringList& sotto, QWidget* w, bool dentro = false) {
-    static const QStringList preparazioni = {"parole", "impostazioni", "audio", "scegli", "casuali", "risposte", "input", "file", "nell-input", "modale", "copia", "nell-attesa"};
-    if (preparazioni.contains(riga.section(' ', 0, 0))) return esegui(riga, sotto, w);
+    static const QStringList preparazioni = {"parole", "impostazioni", "audio", "scegli", "casuali", "risposte",
+                                             "input", "file", "nell-input", "modale", "copia", "nell-attesa"};
+    static const QStringList passi = {"avvio", "avanza", "scatto-tempo", "tasti", "tasto", "clic", "menu", "riattiva", "chiudi"};
+    const QString cmd = riga.section(' ', 0, 0);
+    QVERIFY2(preparazioni.contains(cmd) || passi.contains(cmd), qPrintable("comando sconosciuto: " + riga));
+    if (preparazioni.contains(cmd)) return esegui(riga, sotto, w);
     const qsizetype n = reg.titolo((dentro ? "  > " : "") + riga);
     if (!dentro) mPasso = n;
     esegui(riga, sotto, w);
