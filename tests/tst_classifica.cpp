@@ -1,11 +1,8 @@
-// La classifica: nomi, posti e scritture nel file; le sue finestre e i comandi F5/F6, guidati come un giocatore.
+// La classifica: nomi, posti e scritture nel file; la riga nuova al suo posto nella finestra.
 #include <QtTest>
 
 #include <QDialog>
-#include <QPushButton>
 
-#include "app/finestre.h"
-#include "app/timer.h"
 #include "scores/classifica.h"
 #include "support/aiuti.h"
 #include "support/tavolo.h"
@@ -77,86 +74,6 @@ private slots:
     QCOMPARE(viste, attese);
     QVERIFY2(letta.contains(QStringLiteral("%1° posto: Mario Rossi, 12° round, %2 (il tuo)").arg(posto).arg(punteggio)),
              qPrintable(letta));
-  }
-
-  // F5 durante una partita: nessuna riga in evidenza, i timer fermi dentro, la
-  // chiusura, comunque avvenga, suona e fa ripartire i timer una volta sola
-  void visualizza_data() {
-    // clic su un nome, sullo sfondo, sul bordo; Esc; il pulsante di chiusura
-    QTest::addColumn<QString>("modo");
-    for (const char* modo : {"lblNome_4", "Picture1", "", "esc", "close"}) QTest::newRow(*modo ? modo : "bordo") << QString(modo);
-  }
-  void visualizza() {
-    QFETCH(QString, modo);
-    Classifica t;
-    gblnPartitaInCorso = true;
-    gintPosizioneClassifica = 2;
-    psubRiprendiTimer();
-    int tempoDentro = -1, quinta = 0;
-    QStringList viste;
-    t.finta.azioniModali = {[&](QDialog* d) {
-      tempoDentro = t.f->tmrTempo.Interval();
-      quinta = d->findChild<QLabel*>("lblNome_5")->y();
-      viste = righe(d);
-      if (modo == "esc") QTest::keyClick(d, Qt::Key_Escape);
-      else if (modo == "close") d->close();
-      else QTest::mouseClick(modo.isEmpty() ? d : d->findChild<QWidget*>(modo), Qt::LeftButton, {}, QPoint(2, 2));
-      QVERIFY(!d->isVisible());
-    }};
-    t.f->mnuClassificaVisualizza->trigger();
-    QCOMPARE(tempoDentro, 0);
-    QCOMPARE(quinta, 165);  // 2480 twip
-    QCOMPARE(viste.first(), "Nome1|9° round|900");
-    QCOMPARE(viste.filter("*"), QStringList());
-    QCOMPARE(t.finta.suoni, QStringList({"ID_36", "ID_25"}));
-    // una pausa all'apertura e una alla chiusura
-    QCOMPARE(t.finta.eventi.count("attesa:250"), 2);
-    QCOMPARE(t.f->tmrTempo.Interval(), 1000);
-    QVERIFY(!gblnFinestraAperta);
-  }
-
-  // con la clessidra F5 e F6 non fanno nulla; il reset si chiude solo confermando, poi
-  // pulsanti spenti e clessidra per 4,85 s (2 s se suona il brano, in silenzio), solo dopo scrive
-  void azzeramento_data() {
-    colonne<bool, QStringList, int>("brano", "suoni", "durata");
-    QTest::newRow("senza brano") << false << QStringList{"ID_37", "ID_36", "ID_25"} << 4850;
-    QTest::newRow("con il brano") << true << QStringList{} << 2000;
-  }
-  void azzeramento() {
-    const auto [brano, suoni, durata] = dati<bool, QStringList, int>("brano", "suoni", "durata");
-    Classifica t;
-    t.f->setMousePointer(PUNTATORE_CLESSIDRA);
-    for (QAction* menu : {t.f->mnuClassificaVisualizza, t.f->mnuClassificaResetta}) menu->trigger();
-    QCOMPARE(t.finta.eventi, QStringList());
-    t.f->setMousePointer(PUNTATORE_NORMALE);
-    if (brano) t.f->tmrWaveMp3.setInterval(22000);
-    QStringList viste;
-    QString durante;
-    qint64 inizio = 0;
-    const auto reset = [&](QDialog* d) {
-      QVERIFY(!d->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-      d->close();
-      QTest::keyClick(d, Qt::Key_Escape);
-      QVERIFY(d->isVisible());
-      auto* conferma = d->findChild<QPushButton*>("cmdConferma");
-      // poco prima della fine delle attese: pulsanti spenti, clessidra, classifica non ancora scritta
-      Timer sonda([&] { durante = QStringLiteral("%1 %2 ").arg(conferma->isEnabled()).arg(d->cursor().shape()) +
-                                  pfuncLeggiIni(gstrFileIni, "Nome", "1"); });
-      sonda.setInterval(durata - 100);
-      inizio = t.finta.ora;
-      QTest::mouseClick(conferma, Qt::LeftButton);
-      QVERIFY(!d->isVisible());
-    };
-    t.finta.azioniModali = {reset, [&](QDialog* d) { viste = righe(d); }};
-    t.f->mnuClassificaResetta->trigger();
-    QCOMPARE(t.finta.ora - inizio, durata);
-    QCOMPARE(durante, QStringLiteral("0 %1 Nome1").arg(int(Qt::WaitCursor)));
-    QCOMPARE(t.finta.beeps, 1);
-    t.f->mnuClassificaVisualizza->trigger();
-    QCOMPARE(viste, QStringList(5, "vuoto|vuoto|vuoto"));
-    QCOMPARE(pfuncLeggiIni(gstrFileIni, "Toob", "k"), "3");
-    QCOMPARE(t.finta.suoni, suoni);
-    QCOMPARE(t.finta.fermaSuoni == 0, brano);
   }
 
   // la tabella stessa: nomi, posti e le quindici scritture nel file delle impostazioni

@@ -1,12 +1,9 @@
-// Le finestre informative: apertura dai menu, suoni, pausa dei timer,
-// chiusura con un click, etichette attive, pagine dei ringraziamenti, animazione del Veltrak.
+// Le finestre informative: chiusura con un click, etichette attive, animazione del Veltrak.
 #include <QtTest>
 
 #include "app/modgenerale.h"
 #include "app/timer.h"
-#include "extras/frmthanxto.h"
 #include "extras/frmveltrak.h"
-#include "extras/testi.h"
 #include "support/aiuti.h"
 #include "support/tavolo.h"
 
@@ -24,40 +21,6 @@ class TestInfo : public QObject {
   Q_OBJECT
 
 private slots:
-  // apertura dal menu: suono, finestra aperta, timer della partita fermi; la clessidra non apre nulla;
-  // tornando ai ringraziamenti da un'altra finestra il loro suono si ripete
-  void apertura_data() { tabella("info-apertura"); }
-  void apertura() {
-    const auto [finestra, caso, suoni] = dati<QString, QString, QString>("finestra", "stato", "suoni");
-    Tavolo t;
-    t.finta.modaliVisibili = true;
-    if (caso == u"brano") t.f->tmrWaveMp3.setInterval(22000);
-    if (caso == u"clessidra") t.f->setMousePointer(PUNTATORE_CLESSIDRA);
-    gblnPartitaInCorso = caso == u"partita";
-    t.f->tmrTempo.setInterval(1000);
-    t.f->tmrRutto.setInterval(20000);
-    QString dentro;  // finestra, finestra aperta, intervalli dei timer
-    t.finta.azioniModali.append([&](QDialog* d) {
-      QCoreApplication::processEvents();
-      QEvent via(QEvent::WindowDeactivate), ritorno(QEvent::WindowActivate);
-      QCoreApplication::sendEvent(d, &via);
-      QCoreApplication::sendEvent(d, &ritorno);
-      dentro = QStringLiteral("%1 %2 %3").arg(d->objectName()).arg(gblnFinestraAperta).arg(
-          t.f->tmrTempo.Interval() + t.f->tmrRutto.Interval());
-      // sotto il titolo la barra blu scuro
-      QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Label2_0"))->palette().color(QPalette::Window), QColor(0, 0, 128));
-    });
-    apriDalMenu(*t.f, finestra);
-    QCOMPARE(t.finta.suoni, suoni.split(u' ', Qt::SkipEmptyParts));
-    const bool clessidra = caso == u"clessidra";
-    QCOMPARE(dentro, clessidra ? "" : QStringLiteral("%1 1 %2").arg(finestra).arg(caso == u"partita" ? 0 : 21000));
-    QCOMPARE(t.messaggi("Non posso ora.."), clessidra && finestra == u"frmThanxTo" ? 1 : 0);
-    QVERIFY(!gblnFinestraAperta);
-    QCOMPARE(t.f->tmrTempo.Interval() + t.f->tmrRutto.Interval(), 21000);
-    // chiudendo durante il brano non lo si ferma
-    QCOMPARE(t.finta.fermaSuoni > 0, caso == u"normale" || caso == u"partita");
-  }
-
   // un click sinistro su una parte inerte chiude, le etichette attive no (e il
   // tasto destro non le attiva); la chiusura gira una volta sola comunque avvenga
   void click_data() { tabella("info-click"); }
@@ -85,21 +48,6 @@ private slots:
     // la ripresa dei timer attende 0,25 s: una volta sola
     QCOMPARE(t.finta.eventi.count(QStringLiteral("attesa:250")), 1);
     QCOMPARE(t.f->tmrTempo.Interval(), 1000);
-  }
-
-  // un giro di frecce (1 indietro, 2 avanti) da pagina 1: pagina, testo e frecce visibili dopo ogni clic
-  void pagineDeiRingraziamenti() {
-    AmbienteTest amb;
-    frmThanxTo t;
-    const QStringList attesi = {"1 >", "1 >", "2 <>", "3 <", "3 <", "2 <>", "1 >"};
-    const QString clic = QStringLiteral(" 122211");
-    for (qsizetype i = 0; i < clic.size(); ++i) {
-      if (i > 0) t.imgFreccia_Click(clic[i].digitValue());
-      const int pagina = attesi[i].left(1).toInt();
-      QCOMPARE(t.lblTesto->text(), TESTI_GRAZIE[static_cast<std::size_t>(pagina - 1)]);
-      QCOMPARE(t.lblPag->text(), QStringLiteral("%1 di 3").arg(pagina));
-      QCOMPARE(attesi[i].left(2) + (t.imgFreccia(1)->isHidden() ? "" : "<") + (t.imgFreccia(2)->isHidden() ? "" : ">"), attesi[i]);
-    }
   }
 
   // l'animazione intera: suoni in ordine, puntatore nell'angolo, chiusura da sola dopo circa

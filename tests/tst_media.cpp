@@ -74,8 +74,16 @@ private slots:
     PiattaformaQt qt(modulo);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Suono non disponibile.*") + motivo));
     QVERIFY_THROWS_EXCEPTION(std::runtime_error, qt.dispositivoAudio());
+    // suonare e fermare non riprovano a caricare e non dicono altro; il motivo resta quello
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
     qt.suonaRisorsa(QStringLiteral(":/wave/ID_22.wav"), true);
     qt.fermaSuono();
+    try {
+      qt.dispositivoAudio();
+      QFAIL("il motore del suono e' comparso");
+    } catch (const std::runtime_error& e) {
+      QVERIFY2(QString::fromLocal8Bit(e.what()).contains(motivo), e.what());
+    }
   }
 
   void immagineDallaMemoria() {

@@ -70,16 +70,24 @@ private slots:
     QVERIFY2(visto.contains(atteso), qPrintable(visto));
   }
 
-  // la variante della codifica secondo r
-  void variante_data() {
-    colonne<int, int>("selettore", "variante");
-    const int righe[][2] = {{-32768, 0}, {-1, 0}, {0, 0}, {5, 0},  {6, 1},  {10, 1}, {11, 2},
-                            {15, 2},     {16, 3}, {20, 3}, {21, 4}, {25, 4}, {26, 0}, {32767, 0}};
-    for (const auto& [s, v] : righe) QTest::addRow("%d", s) << s << v;
-  }
-  void variante() {
-    const auto [selettore, variante] = dati<int, int>("selettore", "variante");
-    QCOMPARE(pfuncVarianteCodice(selettore), variante);
+  // le tabelle che decidono i byte, intere: Windows-1252 (byte, carattere, byte riscritto), selettore -> variante,
+  // il codice d'ogni lettera in ogni variante, le cifre che portano r
+  void tabelleIntere() {
+    QStringList righe;
+    for (int b = 0; b <= 0xFF; ++b) {
+      const char c = char(b);
+      const QString u = pfuncDaWindows1252(&c, 1);
+      righe << QStringLiteral("1252 %1 %2 %3").arg(b, 2, 16, QChar(u'0')).arg(u[0].unicode(), 4, 16, QChar(u'0')).arg(pfuncAWindows1252(u).toHex());
+    }
+    for (int s = -1; s <= 26; ++s) righe << QStringLiteral("variante %1 %2").arg(s).arg(pfuncVarianteCodice(s));
+    righe << QStringLiteral("variante -32768 %1").arg(pfuncVarianteCodice(-32768)) << QStringLiteral("variante 32767 %1").arg(pfuncVarianteCodice(32767));
+    for (int v = 0; v < 5; ++v) {
+      for (const QChar l : QStringLiteral("abcdefghilmnopqrstuvz")) righe << QStringLiteral("codice %1 %2 %3").arg(v).arg(l).arg(mfuncCodifica(l, v * 5 + 1));
+    }
+    for (int r = 1; r <= 25; ++r) righe << QStringLiteral("cifre %1 %2").arg(r).arg(CODICI_CIFRE[r - 1]);
+    QStringList attese = QString::fromUtf8(leggiFile(GORBIO_SORGENTI "/tests/dati/tabelle-byte.txt")).split(u'\n');
+    attese.removeIf([](const QString& r) { return r.isEmpty() || r.startsWith(u'#'); });
+    QCOMPARE(righe, attese);
   }
 
   void codificaEDecodifica() {

@@ -59,31 +59,33 @@ int PiattaformaFinta::timerAttivi() const {
 }
 
 Risposta PiattaformaFinta::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
-  const Messaggio m{testo, titolo, pulsanti, icona};
+  Messaggio m{testo, titolo, pulsanti, icona};
+  if (pulsanti != Pulsanti::Ok && risposte.isEmpty()) inatteso.append(testo);
+  if (pulsanti != Pulsanti::Ok) m.risposta = risposte.isEmpty() ? Risposta::No : risposte.takeFirst();
   messaggi.append(m);
   eventi.append(QStringLiteral("msg:") + testo);
   if (allaDomanda) allaDomanda(m);
-  if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
-  if (risposte.isEmpty()) inatteso.append(testo);
-  return risposte.isEmpty() ? Risposta::No : risposte.takeFirst();
+  return m.risposta;
 }
 
 QString PiattaformaFinta::inputBox(const QString& p, const QString&, const QString&) {
   prompt.append(p);
   eventi.append(QStringLiteral("input:") + p);
+  // senza risposta preparata: si segnala e si esce dai cicli di richiesta
+  if (testiInput.isEmpty()) inatteso.append(p);
+  dateInput.append(testiInput.isEmpty() ? QStringLiteral("?") : testiInput.takeFirst());
   mInputAperta = true;
   if (allInput) allInput();
   mInputAperta = false;
-  // senza risposta preparata: si segnala e si esce dai cicli di richiesta
-  if (testiInput.isEmpty()) inatteso.append(p);
-  return testiInput.isEmpty() ? QStringLiteral("?") : testiInput.takeFirst();
+  return dateInput.constLast();
 }
 
 QString PiattaformaFinta::prossimoPercorso(const DialogoFile& d, const char* tipo) {
   dialoghi.append(d);
   eventi.append(QString::fromLatin1(tipo) + d.titolo);
   if (percorsiFile.isEmpty()) inatteso.append(d.titolo);
-  return percorsiFile.isEmpty() ? QString() : percorsiFile.takeFirst();
+  percorsiScelti.append(percorsiFile.isEmpty() ? QString() : percorsiFile.takeFirst());
+  return percorsiScelti.constLast();
 }
 
 void PiattaformaFinta::mostraModale(QDialog* finestra) {
@@ -106,6 +108,7 @@ void PiattaformaFinta::suono(const QString& nome, bool ripeti) {
 void PiattaformaFinta::attendi(int ms) {
   if (ms <= 0) return;
   eventi.append(QStringLiteral("attesa:") + QString::number(ms));
+  if (allAttesa) allAttesa();
   QCoreApplication::processEvents();
   avanza(ms);
 }

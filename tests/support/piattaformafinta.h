@@ -22,6 +22,7 @@ public:
     QString titolo;
     Pulsanti pulsanti;
     Icona icona;
+    Risposta risposta = Risposta::Ok;
   };
 
   // risposte preparate: Si/No, InputBox, dialoghi apri/salva, finestre modali, rnd()
@@ -32,10 +33,13 @@ public:
   QList<double> casuali;
   std::function<void(const Messaggio&)> allaDomanda;  // a ogni msgBox
   std::function<void()> allInput;                     // mentre una InputBox e' aperta
+  std::function<void()> allAttesa;                    // all'inizio di ogni attesa
 
   // registro; "eventi" tiene tutto in ordine: "msg:", "suono:", "attesa:ms", "finestra:", "link:"...
   QList<Messaggio> messaggi;
   QStringList prompt;
+  QStringList dateInput;      // i testi restituiti dalle InputBox
+  QStringList percorsiScelti;  // i percorsi restituiti dai dialoghi dei file
   QStringList suoni;  // "ID_22", "file:<nome>", con "+loop" se ripetuto
   QStringList eventi;
   QStringList inatteso;  // dialoghi arrivati senza risposta preparata

@@ -1,0 +1,195 @@
+// Le tracce di partite intere: ogni copione di tests/dati/tracce si gioca dall'avvio sulla piattaforma finta,
+// e quello che il giocatore vede e sente dopo ogni passo deve essere la traccia di riferimento accanto.
+// GORBIO_RISCRIVI_TRACCE=1 riscrive i riferimenti invece di confrontarli (vedi tools/README.md).
+#include <QDialog>
+#include <QDir>
+#include <QScopeGuard>
+#include <QtTest>
+
+#include "app/avvio.h"
+#include "app/modgenerale.h"
+#include "app/timer.h"
+#include "play/frmgioco.h"
+#include "support/aiuti.h"
+#include "support/registratore.h"
+
+namespace {
+
+const QString TRACCE = QStringLiteral(GORBIO_SORGENTI "/tests/dati/tracce/");
+
+// Un copione in esecuzione: la cartella del gioco, il registratore, le mosse preparate.
+struct Copione {
+  AmbienteTest amb;
+  PiattaformaFinta& finta = amb.finta;
+  QTemporaryDir dir;
+  Registratore reg{finta, dir.path()};
+  QStringList parole{"CAVOLO"};
+  QByteArray impostazioni = leggiFile(cartellaSorgenti() + "/data/Mr.Gorbio.002");
+  int avanzaNellInput = 0;
+  QStringList nellAttesa;  // passi da fare all'inizio delle prossime attese, uno per attesa
+  qsizetype mPasso = 0;  // il passo in corso del copione, per la fine del programma
+
+  // quello che si vede mentre un messaggio o una InputBox aspettano il giocatore
+  Copione() {
+    finta.allaDomanda = [this](const auto&) { reg.sonda("  (al messaggio)"); };
+    finta.allAttesa = [this] {
+      reg.sonda("  (nell'attesa)");
+      // il giocatore che preme o clicca mentre una sequenza suona
+      if (!nellAttesa.isEmpty()) passo(nellAttesa.takeFirst(), {}, gfrmGioco, true);
+    };
+    finta.allInput = [this] {
+      reg.sonda("  (all'input)");
+      finta.avanza(std::exchange(avanzaNellInput, 0));
+    };
+  }
+
+  void avvio() {
+    QByteArray lista;
+    for (int i = 0; i < 4100; ++i) lista += parole[i % parole.size()].toUtf8() + "\r\n";
+    scriviFile(dir.filePath("Mr.Gorbio.001"), lista);
+    scriviFile(dir.filePath("Mr.Gorbio.002"), impostazioni);
+    for (const char* n : {"Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"}) scriviFile(dir.filePath(n), "RIFF");
+    // la finestra d'avvio si vede solo durante l'avvio: la si guarda a meta'
+    Timer sonda([&] { sonda.setInterval(0), reg.fine(reg.titolo("  > a meta' dell'avvio")); });
+    sonda.setInterval(600);
+    MainDa(dir.path());
+  }
+
+  // Un passo del copione sulla finestra data (il gioco, o il dialogo modale aperto); i sotto-passi di "modale"
+  // aspettano la prossima finestra modale.
+  void esegui(const QString& riga, const QStringList& sotto, QWidget* w) {
+    const QString cmd = riga.section(' ', 0, 0), arg = riga.section(' ', 1);
+    const QStringList args = arg.split(' ', Qt::SkipEmptyParts);
+    if (cmd == u"parole") return void(parole = args);
+    if (cmd == u"impostazioni") return void(impostazioni = leggiFile(TRACCE + arg));
+    if (cmd == u"audio") return void((arg == u"errore" ? finta.erroreAudio : finta.audio) = arg != u"no");
+    if (cmd == u"scegli") return void(finta.casuali.append((arg.toInt() - 1) / 4099.0));
+    if (cmd == u"casuali") {
+      for (const QString& r : args) finta.casuali.append(r.toDouble());
+      return;
+    }
+    if (cmd == u"risposte") {
+      for (const QString& r : args) finta.risposte << (r == u"Si" ? Risposta::Si : Risposta::No);
+      return;
+    }
+    if (cmd == u"input") return void(finta.testiInput << arg);
+    if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() ? arg : dir.filePath(arg)));
+    if (cmd == u"copia") return void(scriviFile(dir.filePath(arg), leggiFile(TRACCE + arg)));
+    if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
+    if (cmd == u"nell-attesa") return void(nellAttesa << arg);
+    if (cmd == u"modale") {
+      // "modale <passo>": un sotto-passo sulla stessa riga
+      finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : QStringList{arg}](QDialog* d) {
+        reg.fine(reg.titolo("  finestra " + d->objectName()));
+        for (const QString& s : sotto) passo(s, {}, d, true);
+      };
+      return;
+    }
+    if (cmd == u"avvio") avvio();
+    if (cmd == u"avanza") finta.avanza(arg.toInt());
+    // uno scatto del conto alla rovescia gia' in coda quando si apre un dialogo
+    if (cmd == u"scatto-tempo") gfrmGioco->tmrTempo_Timer();
+    if (cmd == u"tasti") {
+      for (const QChar c : arg) QTest::keyClick(w, c.toLatin1());
+    }
+    if (cmd == u"tasto") {
+      // chiuso un dialogo, la finestra sotto torna attiva (le scorciatoie valgono solo li')
+      QApplication::setActiveWindow(w);
+      const QKeyCombination k = QKeySequence::fromString(arg)[0];
+      QKeyEvent alt(QEvent::KeyPress, k.key(), k.keyboardModifiers());
+      // Alt+F4 termina il programma: l'eccezione della finta non deve attraversare QApplication::notify
+      if (k.key() == Qt::Key_F4 && k.keyboardModifiers() == Qt::AltModifier) w->eventFilter(w, &alt);
+      else QTest::keyClick(w, k.key(), k.keyboardModifiers());
+    }
+    if (cmd == u"clic") {
+      QWidget* c = w->findChild<QWidget*>(args.value(0));
+      QVERIFY2(c, qPrintable(riga));
+      QTest::mouseClick(c, args.value(1) == u"destro" ? Qt::RightButton : Qt::LeftButton, {}, QPoint(2, 2));
+    }
+    if (cmd == u"menu") {
+      QAction* voce = w->findChild<QAction*>(arg);
+      QVERIFY2(voce, qPrintable(riga));
+      voce->trigger();
+    }
+    // la finestra lascia il primo piano e ci torna
+    if (cmd == u"riattiva") {
+      QEvent via(QEvent::WindowDeactivate), ritorno(QEvent::WindowActivate);
+      QCoreApplication::sendEvent(w, &via), QCoreApplication::sendEvent(w, &ritorno);
+    }
+    if (cmd == u"chiudi") {
+      QCloseEvent chiusura;
+      qobject_cast<QDialog*>(w) ? void(w->close()) : void(static_cast<QObject*>(w)->event(&chiusura));
+    }
+    QCoreApplication::processEvents();
+  }
+
+  void passo(const QString& riga, const QStringList& sotto, QWidget* w, bool dentro = false) {
+    static const QStringList preparazioni = {"parole", "impostazioni", "audio", "scegli", "casuali", "risposte",
+                                             "input", "file", "nell-input", "modale", "copia", "nell-attesa"};
+    static const QStringList passi = {"avvio", "avanza", "scatto-tempo", "tasti", "tasto", "clic", "menu", "riattiva", "chiudi"};
+    const QString cmd = riga.section(' ', 0, 0);
+    QVERIFY2(preparazioni.contains(cmd) || passi.contains(cmd), qPrintable("comando sconosciuto: " + riga));
+    if (preparazioni.contains(cmd)) return esegui(riga, sotto, w);
+    const qsizetype n = reg.titolo((dentro ? "  > " : "") + riga);
+    if (!dentro) mPasso = n;
+    esegui(riga, sotto, w);
+    reg.fine(n);
+  }
+
+  void gioca(const QStringList& righe) {
+    for (qsizetype i = 0; i < righe.size(); ++i) {
+      QStringList sotto;
+      while (i + 1 < righe.size() && righe[i + 1].startsWith(' ')) sotto << righe[++i].trimmed();
+      try {
+        passo(righe[i - sotto.size()], sotto, gfrmGioco);
+      } catch (const FineProgramma&) {
+        reg.fine(mPasso);
+        return;
+      }
+      QVERIFY2(finta.inatteso.isEmpty(), qPrintable(righe[i - sotto.size()] + ": " + finta.inatteso.join(", ")));
+    }
+  }
+};
+
+}  // namespace
+
+class TestTracce : public QObject {
+  Q_OBJECT
+
+private slots:
+  void traccia_data() {
+    QTest::addColumn<QString>("nome");
+    for (const QString& f : QDir(TRACCE).entryList({"*.scenario"})) QTest::newRow(qPrintable(f)) << f.chopped(9);
+  }
+  void traccia() {
+    QFETCH(QString, nome);
+    QStringList righe = QString::fromUtf8(leggiFile(TRACCE + nome + ".scenario")).split('\n');
+    righe.removeIf([](const QString& r) { return r.trimmed().isEmpty() || r.trimmed().startsWith('#'); });
+    auto c = std::make_unique<Copione>();
+    // le finestre create dall'avvio si distruggono prima della piattaforma finta
+    auto pulizia = qScopeGuard([&] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->parentWidget()) w->deleteLater();
+      }
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+    c->gioca(righe);
+    const QStringList ottenute = c->reg.righe;
+    if (qEnvironmentVariableIsSet("GORBIO_RISCRIVI_TRACCE")) {
+      scriviFile(TRACCE + nome + ".traccia", ottenute.join('\n').toUtf8() + '\n');
+      return;
+    }
+    QStringList attese = QString::fromUtf8(leggiFile(TRACCE + nome + ".traccia")).split('\n');
+    if (attese.constLast().isEmpty()) attese.removeLast();
+    for (qsizetype i = 0; i < std::max(attese.size(), ottenute.size()); ++i) {
+      if (attese.value(i) == ottenute.value(i)) continue;
+      QString diff = QStringLiteral("%1.traccia, prima differenza alla riga %2:").arg(nome).arg(i + 1);
+      for (qsizetype j = i; j < i + 5; ++j)
+        diff += QStringLiteral("\n  %1 atteso:   %2\n  %1 ottenuto: %3").arg(j + 1).arg(attese.value(j), ottenute.value(j));
+      QFAIL(qPrintable(diff));
+    }
+  }
+};
+
+QTEST_MAIN(TestTracce)
+#include "tst_tracce.moc"
