@@ -49,6 +49,7 @@ struct Copione {
     scriviFile(dir.filePath("Mr.Gorbio.001"), lista);
     scriviFile(dir.filePath("Mr.Gorbio.002"), impostazioni);
     for (const char* n : {"Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"}) scriviFile(dir.filePath(n), "RIFF");
+    reg.sonda("  (i file prima dell'avvio)");
     // la finestra d'avvio si vede solo durante l'avvio: la si guarda a meta'
     Timer sonda([&] { sonda.setInterval(0), reg.fine(reg.titolo("  > a meta' dell'avvio")); });
     sonda.setInterval(600);
@@ -74,18 +75,22 @@ struct Copione {
     }
     if (cmd == u"input") return void(finta.testiInput << arg);
     if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() ? arg : dir.filePath(arg)));
-    if (cmd == u"copia") return void(scriviFile(dir.filePath(arg), leggiFile(TRACCE + arg)));
     if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
     if (cmd == u"nell-attesa") return void(nellAttesa << arg);
     if (cmd == u"modale") {
       // "modale <passo>": un sotto-passo sulla stessa riga
       finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : QStringList{arg}](QDialog* d) {
+        // quello che la finestra fa appena aperta (in coda) viene prima del giocatore
+        QCoreApplication::processEvents();
         reg.fine(reg.titolo("  finestra " + d->objectName()));
         for (const QString& s : sotto) passo(s, {}, d, true);
       };
       return;
     }
     if (cmd == u"avvio") avvio();
+    if (cmd == u"copia") scriviFile(dir.filePath(arg), leggiFile(TRACCE + arg));
+    // il gestore delle finestre che la porta in primo piano
+    if (cmd == u"attiva") QApplication::setActiveWindow(w);
     if (cmd == u"avanza") finta.avanza(arg.toInt());
     // uno scatto del conto alla rovescia gia' in coda quando si apre un dialogo
     if (cmd == u"scatto-tempo") gfrmGioco->tmrTempo_Timer();
@@ -104,7 +109,12 @@ struct Copione {
     if (cmd == u"clic") {
       QWidget* c = w->findChild<QWidget*>(args.value(0));
       QVERIFY2(c, qPrintable(riga));
-      QTest::mouseClick(c, args.value(1) == u"destro" ? Qt::RightButton : Qt::LeftButton, {}, QPoint(2, 2));
+      // tra la pressione e il rilascio si vede il puntatore premuto
+      const Qt::MouseButton b = args.value(1) == u"destro" ? Qt::RightButton : Qt::LeftButton;
+      const QPointer<QWidget> viva(c);
+      QTest::mousePress(c, b, {}, QPoint(2, 2));
+      reg.sonda("  (premuto)");
+      if (viva) QTest::mouseRelease(c, b, {}, QPoint(2, 2));
     }
     if (cmd == u"menu") {
       QAction* voce = w->findChild<QAction*>(arg);
@@ -125,8 +135,8 @@ struct Copione {
 
   void passo(const QString& riga, const QStringList& sotto, QWidget* w, bool dentro = false) {
     static const QStringList preparazioni = {"parole", "impostazioni", "audio", "scegli", "casuali", "risposte",
-                                             "input", "file", "nell-input", "modale", "copia", "nell-attesa"};
-    static const QStringList passi = {"avvio", "avanza", "scatto-tempo", "tasti", "tasto", "clic", "menu", "riattiva", "chiudi"};
+                                             "input", "file", "nell-input", "modale", "nell-attesa"};
+    static const QStringList passi = {"avvio", "avanza", "scatto-tempo", "tasti", "tasto", "clic", "menu", "riattiva", "attiva", "chiudi", "copia"};
     const QString cmd = riga.section(' ', 0, 0);
     QVERIFY2(preparazioni.contains(cmd) || passi.contains(cmd), qPrintable("comando sconosciuto: " + riga));
     if (preparazioni.contains(cmd)) return esegui(riga, sotto, w);
@@ -144,10 +154,15 @@ struct Copione {
         passo(righe[i - sotto.size()], sotto, gfrmGioco);
       } catch (const FineProgramma&) {
         reg.fine(mPasso);
-        return;
+        break;
       }
       QVERIFY2(finta.inatteso.isEmpty(), qPrintable(righe[i - sotto.size()] + ": " + finta.inatteso.join(", ")));
     }
+    // una mossa preparata e mai usata: il copione non gioca la partita che crede
+    const qsizetype avanzate[] = {finta.risposte.size(), finta.testiInput.size(), finta.percorsiFile.size(),
+                                  finta.azioniModali.size(), finta.casuali.size(), nellAttesa.size()};
+    QVERIFY2(std::ranges::all_of(avanzate, [](qsizetype n) { return n == 0; }) && avanzaNellInput == 0,
+             "mosse preparate e mai usate (risposte, input, file, modali, casuali, attese)");
   }
 };
 
@@ -175,8 +190,16 @@ private slots:
     });
     c->gioca(righe);
     const QStringList ottenute = c->reg.righe;
+    const auto scatto = [&](const QString& cartella, const QString& h) {
+      const QString f = QDir(cartella).filePath(nome + '-' + h + ".png");
+      return c->reg.scatti.value(h).save(f) ? f : QString();
+    };
     if (qEnvironmentVariableIsSet("GORBIO_RISCRIVI_TRACCE")) {
       scriviFile(TRACCE + nome + ".traccia", ottenute.join('\n').toUtf8() + '\n');
+      const QString immagini = qEnvironmentVariable("GORBIO_IMMAGINI_TRACCE");
+      for (const QString& h : c->reg.scatti.keys()) {
+        if (!immagini.isEmpty()) scatto(immagini, h);
+      }
       return;
     }
     QStringList attese = QString::fromUtf8(leggiFile(TRACCE + nome + ".traccia")).split('\n');
@@ -186,6 +209,10 @@ private slots:
       QString diff = QStringLiteral("%1.traccia, prima differenza alla riga %2:").arg(nome).arg(i + 1);
       for (qsizetype j = i; j < i + 5; ++j)
         diff += QStringLiteral("\n  %1 atteso:   %2\n  %1 ottenuto: %3").arg(j + 1).arg(attese.value(j), ottenute.value(j));
+      // un'impronta diversa: la finestra com'e' ora, da guardare
+      static const QRegularExpression impronta(QStringLiteral("pixel=([0-9a-f]{8})"));
+      const QString salvata = scatto(QCoreApplication::applicationDirPath(), impronta.match(ottenute.value(i)).captured(1));
+      if (!salvata.isEmpty()) diff += "\n  la finestra ottenuta: " + salvata;
       QFAIL(qPrintable(diff));
     }
   }

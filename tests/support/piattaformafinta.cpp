@@ -68,19 +68,24 @@ Risposta PiattaformaFinta::msgBox(const QString& testo, Pulsanti pulsanti, Icona
   return m.risposta;
 }
 
-QString PiattaformaFinta::inputBox(const QString& p, const QString&, const QString&) {
+QString PiattaformaFinta::inputBox(const QString& p, const QString& titolo, const QString& predefinito) {
   prompt.append(p);
+  titoliInput.append(titolo);
+  predefinitiInput.append(predefinito);
   eventi.append(QStringLiteral("input:") + p);
   // senza risposta preparata: si segnala e si esce dai cicli di richiesta
   if (testiInput.isEmpty()) inatteso.append(p);
   dateInput.append(testiInput.isEmpty() ? QStringLiteral("?") : testiInput.takeFirst());
   mInputAperta = true;
   if (allInput) allInput();
+  // chiusa dal gioco (tempo scaduto) la risposta non conta
+  if (tuttiGliEventi && mInputAperta) eventi.append("risposta:" + dateInput.constLast());
   mInputAperta = false;
   return dateInput.constLast();
 }
 
 QString PiattaformaFinta::prossimoPercorso(const DialogoFile& d, const char* tipo) {
+  if (primaDiSuonoODialogo) primaDiSuonoODialogo();
   dialoghi.append(d);
   eventi.append(QString::fromLatin1(tipo) + d.titolo);
   if (percorsiFile.isEmpty()) inatteso.append(d.titolo);
@@ -101,6 +106,7 @@ void PiattaformaFinta::mostraModale(QDialog* finestra) {
 }
 
 void PiattaformaFinta::suono(const QString& nome, bool ripeti) {
+  if (primaDiSuonoODialogo) primaDiSuonoODialogo();
   suoni.append(nome + (ripeti ? "+loop" : ""));
   eventi.append(QStringLiteral("suono:") + suoni.constLast());
 }

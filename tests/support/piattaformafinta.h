@@ -34,10 +34,13 @@ public:
   std::function<void(const Messaggio&)> allaDomanda;  // a ogni msgBox
   std::function<void()> allInput;                     // mentre una InputBox e' aperta
   std::function<void()> allAttesa;                    // all'inizio di ogni attesa
+  std::function<void()> primaDiSuonoODialogo;        // prima che un suono parta o un dialogo dei file si apra
+  bool tuttiGliEventi = false;  // anche gli arresti del suono e le risposte prese dalle InputBox
 
   // registro; "eventi" tiene tutto in ordine: "msg:", "suono:", "attesa:ms", "finestra:", "link:"...
   QList<Messaggio> messaggi;
   QStringList prompt;
+  QStringList titoliInput, predefinitiInput;
   QStringList dateInput;      // i testi restituiti dalle InputBox
   QStringList percorsiScelti;  // i percorsi restituiti dai dialoghi dei file
   QStringList suoni;  // "ID_22", "file:<nome>", con "+loop" se ripetuto
@@ -77,7 +80,10 @@ public:
   }
   void suonaRisorsa(const QString& p, bool ripeti) override { suono(p.section(u'/', -1).section(u'.', 0, 0), ripeti); }
   void suonaFile(const QString& p, bool ripeti) override { suono("file:" + p.section(u'/', -1), ripeti); }
-  void fermaSuono() override { ++fermaSuoni; }
+  void fermaSuono() override {
+    ++fermaSuoni;
+    if (tuttiGliEventi) eventi.append(QStringLiteral("ferma suono"));
+  }
   void beep() override {
     ++beeps;
     eventi.append(QStringLiteral("beep"));

@@ -1,6 +1,7 @@
 #include "support/registratore.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCryptographicHash>
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 #include <vector>
 
+#include "app/effettochiusura.h"
 #include "play/frmgioco.h"
 #include "support/aiuti.h"
 #include "ui/aspetto.h"
@@ -29,8 +31,33 @@ QString testo(QString t) { return '"' + t.replace("\r", "\\r").replace("\n", "\\
 const char* const ICONE[] = {"nessuna", "informazione", "esclamazione", "domanda", "critica"};
 const char* const RISPOSTE[] = {"Ok", "Si", "No", "Annulla"};
 
+// Sente gli eventi di tutta l'applicazione senza fermarli.
+class Orecchio : public QObject {
+public:
+  explicit Orecchio(std::function<void(QObject*, QEvent*)> f) : mF(std::move(f)) {}
+  bool eventFilter(QObject* o, QEvent* e) override {
+    mF(o, e);
+    return false;
+  }
+
+private:
+  std::function<void(QObject*, QEvent*)> mF;
+};
+
+// La voce degli annunci: un controllo senza nome e senza misura che ricompare a ogni annuncio.
+bool voce(QObject* o) {
+  auto* w = qobject_cast<QWidget*>(o);
+  return w && w->objectName().isEmpty() && w->size().isEmpty() && !w->isWindow() && !w->accessibleName().isEmpty();
+}
+
 // Il profilo e la partita salvata si leggono riga per riga; gli altri file solo per hash.
 bool aRighe(const QString& nome) { return nome.endsWith(".002") || nome.endsWith(".cap", Qt::CaseInsensitive); }
+
+QList<QByteArray> righeDi(const QByteArray& b) {
+  QList<QByteArray> r = b.split('\n');
+  if (r.constLast().isEmpty()) r.removeLast();
+  return r;
+}
 
 // Le righe tolte (-) e aggiunte (+) da a a b, attorno alla piu' lunga sottosequenza comune.
 QStringList differenze(const QList<QByteArray>& a, const QList<QByteArray>& b) {
@@ -56,6 +83,25 @@ Registratore::Registratore(PiattaformaFinta& finta, const QString& cartella) : m
     const QString p = i.next();
     if (QStringList{"jpg", "png", "bmp"}.contains(QFileInfo(p).suffix())) mImmagini.insert(pixel(QPixmap(p).toImage()), p.mid(2));
   }
+  mFinta.tuttiGliEventi = true;
+  mFinta.primaDiSuonoODialogo = [this] { sonda("  (prima del suono o del dialogo)"); };
+  mOrecchio = std::make_unique<Orecchio>([this](QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Show && voce(o)) mFinta.eventi << "annuncio:" + static_cast<QWidget*>(o)->accessibleName();
+  });
+  qApp->installEventFilter(mOrecchio.get());
+}
+
+// I puntatori disegnati dal gioco per nome di risorsa, gli altri col numero di Qt.
+QString Registratore::puntatore(const QCursor& c) const {
+  return c.shape() == Qt::BitmapCursor ? immagine(c.pixmap()) : QString::number(c.shape());
+}
+
+// L'impronta di quello che la finestra mostra, disegni compresi.
+QString Registratore::impronta(QWidget* w) const {
+  const QImage i = w->grab().toImage();
+  const QString h = corto(pixel(i));
+  scatti.insert(h, i);
+  return h;
 }
 
 QString Registratore::pulito(QString t) const { return t.replace(mCartella, "<cartella>"); }
@@ -68,11 +114,11 @@ QString Registratore::immagine(const QPixmap& p) const {
 void Registratore::finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato) const {
   const QString n = w->objectName();
   Campi c{{"titolo", testo(w->windowTitle())}, {"dim", QStringLiteral("%1x%2").arg(w->width()).arg(w->height())},
-          {"X", QString::number(w->windowFlags().testFlag(Qt::WindowCloseButtonHint))}};
+          {"X", QString::number(w->windowFlags().testFlag(Qt::WindowCloseButtonHint))}, {"pixel", impronta(w)}};
   if (auto* g = qobject_cast<frmGioco*>(w)) {
     c["puntatore"] = QString::number(g->MousePointer());
     c["puntatoreLettere"] = QString::number(g->puntatoreLettere());
-  } else if (w->testAttribute(Qt::WA_SetCursor)) c["puntatore"] = QString::number(w->cursor().shape());
+  } else if (w->testAttribute(Qt::WA_SetCursor)) c["puntatore"] = puntatore(w->cursor());
   stato.append({n, c});
   QList<QWidget*> figli = w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
   for (qsizetype i = 0; i < figli.size(); ++i) {
@@ -86,21 +132,31 @@ void Registratore::finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato)
             {"colori", pfuncColoreTesto(k).name() + '/' + k->palette().color(k->backgroundRole()).name()},
             {"font", (k->font().pointSizeF() > 0 ? QString::number(k->font().pointSizeF()) + "pt" : QString::number(k->font().pixelSize()) + "px") +
                          (k->font().bold() ? " grassetto" : "")}};
-    if (k->testAttribute(Qt::WA_SetCursor)) c["puntatore"] = QString::number(k->cursor().shape());
+    if (k->testAttribute(Qt::WA_SetCursor)) c["puntatore"] = puntatore(k->cursor());
+    if (!k->toolTip().isEmpty()) c["suggerimento"] = testo(k->toolTip());
+    QString mostrato;
     if (auto* l = qobject_cast<QLabel*>(k)) {
-      c["testo"] = testo(l->text());
+      c["testo"] = testo(mostrato = l->text());
+      c["allineamento"] = QString::number(int(l->alignment()), 16);
       if (!l->pixmap().isNull()) c["immagine"] = immagine(l->pixmap());
-      if (!l->toolTip().isEmpty()) c["suggerimento"] = testo(l->toolTip());
     }
     if (auto* b = qobject_cast<QAbstractButton*>(k)) {
-      c["testo"] = testo(b->text());
+      c["testo"] = testo(mostrato = b->text());
       if (b->isCheckable()) c["spunta"] = QString::number(b->isChecked());
+    }
+    // per il lettore di schermo: il nome dove non e' il testo mostrato, la descrizione dove non e' il suggerimento
+    if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(k)) {
+      if (a->text(QAccessible::Name) != QString(mostrato).remove('&')) c["voce"] = testo(a->text(QAccessible::Name));
+      if (!a->text(QAccessible::Description).isEmpty() && a->text(QAccessible::Description) != k->toolTip())
+        c["descrizione"] = testo(a->text(QAccessible::Description));
     }
     stato.append({n + '.' + k->objectName(), c});
   }
   for (QAction* a : w->findChildren<QAction*>()) {
     if (!a->objectName().isEmpty())
-      stato.append({n + '.' + a->objectName(), {{"testo", testo(a->text())}, {"abilitato", QString::number(a->isEnabled())}}});
+      stato.append({n + '.' + a->objectName(), {{"testo", testo(a->text())},
+                                                {"abilitato", QString::number(a->isEnabled())},
+                                                {"tasto", a->shortcut().toString()}}});
   }
   auto* g = qobject_cast<frmGioco*>(w);
   if (!g) return;
@@ -130,6 +186,8 @@ void Registratore::cambiamenti(const QString& sonda, qsizetype passo) {
   eventi();
   QList<QWidget*> aperte;
   for (QWidget* w : QApplication::topLevelWidgets()) {
+    // la copertura della chiusura non ha nome nel gioco: gliene da' uno la traccia
+    if (dynamic_cast<EffettoChiusura*>(w)) w->setObjectName(QStringLiteral("effettoChiusura"));
     if (w->isVisible() && !w->objectName().isEmpty() && !qobject_cast<QMenu*>(w)) aperte << w;
   }
   std::ranges::sort(aperte, {}, [](QWidget* w) { return w->objectName(); });
@@ -151,20 +209,20 @@ void Registratore::cambiamenti(const QString& sonda, qsizetype passo) {
     for (auto i = campi.begin(); i != campi.end(); ++i) {
       if (prima.value(i.key()) != i.value()) diversi << i.key() + '=' + i.value();
     }
+    for (auto i = prima.begin(); i != prima.end(); ++i) {
+      if (!campi.contains(i.key())) diversi << i.key() + "=-";
+    }
     if (!diversi.isEmpty()) nuove << chiave + ' ' + pulito(diversi.join(' '));
     mPrima[chiave] = campi;
   }
+  nuove << file();
   // una sonda scrive il suo titolo solo se vede qualcosa; dopo sonde o sotto-passi il resto del passo ha il suo
   if (!nuove.isEmpty() && !sonda.isEmpty()) titolo(sonda);
   if (!nuove.isEmpty() && passo >= 0 && mUltimoTitolo != passo) titolo("  (fine di: " + righe[passo].mid(3).section(" @", 0, 0).trimmed() + ')');
   righe << nuove;
-  if (sonda.isEmpty()) file();
 }
 
 void Registratore::eventi() {
-  // gli arresti del suono non hanno posto tra gli eventi: quanti dall'ultima volta
-  if (mFinta.fermaSuoni > mFermate) righe << QStringLiteral("  suono fermato x%1").arg(mFinta.fermaSuoni - mFermate);
-  mFermate = mFinta.fermaSuoni;
   for (; mEventi < mFinta.eventi.size(); ++mEventi) {
     const QString e = mFinta.eventi[mEventi];
     const QString tipo = e.section(':', 0, 0), resto = e.section(':', 1);
@@ -174,7 +232,10 @@ void Registratore::eventi() {
                    .arg(testo(m.titolo), ICONE[int(m.icona)], m.pulsanti == Pulsanti::Ok ? "Ok" : "SiNo", testo(pulito(m.testo)),
                         RISPOSTE[int(m.risposta)]);
     } else if (tipo == u"input") {
-      righe << "  input " + testo(resto) + " -> " + testo(mFinta.dateInput.value(mInput++));
+      righe << QStringLiteral("  input %1 %2 predefinito=%3").arg(testo(mFinta.titoliInput[mInput]), testo(resto), testo(mFinta.predefinitiInput[mInput]));
+      ++mInput;
+    } else if (tipo == u"risposta" || tipo == u"annuncio") {
+      righe << "  " + tipo + ' ' + testo(resto);
     } else if (tipo == u"apri" || tipo == u"salva") {
       const DialogoFile& d = mFinta.dialoghi[mDialoghi];
       righe << pulito(QStringLiteral("  dialogo %1 %2 nome=%3 filtro=%4 cartella=%5 estensione=%6 -> %7")
@@ -184,7 +245,7 @@ void Registratore::eventi() {
     } else {
       // le ripetizioni di fila in una riga sola: "attesa 75 x25"
       static const QRegularExpression volte(QStringLiteral(" x(\\d+)$"));
-      const QString r = "  " + pulito(QString(e).replace(':', ' '));
+      const QString r = "  " + pulito(resto.isEmpty() ? tipo : tipo + ' ' + resto);
       const QRegularExpressionMatch m = volte.match(righe.constLast());
       if (QString(righe.constLast()).remove(volte) == r) righe.last() = r + " x" + QString::number(m.hasMatch() ? m.captured(1).toInt() + 1 : 2);
       else righe << r;
@@ -192,7 +253,7 @@ void Registratore::eventi() {
   }
 }
 
-void Registratore::file() {
+QStringList Registratore::file() {
   QHash<QString, QByteArray> ora;
   for (QDirIterator i(mCartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); i.hasNext();) {
     const QString p = i.next();
@@ -201,18 +262,19 @@ void Registratore::file() {
   QStringList nomi = ora.keys() + mFile.keys();
   nomi.sort();
   nomi.removeDuplicates();
+  QStringList d;
   for (const QString& n : nomi) {
     const QByteArray prima = mFile.value(n), dopo = ora.value(n);
     if (mFile.contains(n) && ora.contains(n) && prima == dopo) continue;
     if (!ora.contains(n)) {
-      righe << "file " + n + " cancellato";
+      d << "file " + n + " cancellato";
       continue;
     }
-    righe << QStringLiteral("file %1 %2 %3 byte").arg(n, corto(dopo)).arg(dopo.size());
+    d << QStringLiteral("file %1 %2 %3 byte").arg(n, corto(dopo)).arg(dopo.size());
     // dei file di partenza basta l'hash
     if (!aRighe(n) || mFile.isEmpty()) continue;
-    const QList<QByteArray> a = mFile.contains(n) ? prima.split('\n') : QList<QByteArray>();
-    for (const QString& r : differenze(a, dopo.split('\n'))) righe << pulito(r);
+    for (const QString& r : differenze(righeDi(prima), righeDi(dopo))) d << pulito(r);
   }
   mFile = ora;
+  return d;
 }

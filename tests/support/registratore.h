@@ -4,11 +4,15 @@
 // dialoghi, file scritti).
 
 #include <QHash>
+#include <QImage>
+#include <QObject>
 #include <QMap>
 #include <QStringList>
+#include <memory>
 
 #include "support/piattaformafinta.h"
 
+class QCursor;
 class QWidget;
 
 class Registratore {
@@ -20,14 +24,18 @@ public:
   // A meta' di un passo (un'attesa, un messaggio): scrive solo se qualcosa e' cambiato.
   void sonda(const QString& nome);
   QStringList righe;
+  // le finestre come si sono viste, per impronta dei pixel (per guardarle quando una traccia non torna)
+  mutable QHash<QString, QImage> scatti;
 
 private:
   using Campi = QMap<QString, QString>;  // campo -> valore, in ordine di nome
   void finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato) const;
   QString immagine(const QPixmap& p) const;
+  QString puntatore(const QCursor& c) const;
+  QString impronta(QWidget* w) const;
   void cambiamenti(const QString& sonda, qsizetype passo);
   void eventi();
-  void file();
+  QStringList file();
   QString pulito(QString testo) const;
 
   PiattaformaFinta& mFinta;
@@ -37,6 +45,6 @@ private:
   QStringList mFinestre;
   QHash<QString, QByteArray> mFile;
   qsizetype mUltimoTitolo = -1;
-  int mFermate = 0;
+  std::unique_ptr<QObject> mOrecchio;  // sente gli annunci al lettore di schermo
   qsizetype mEventi = 0, mMessaggi = 0, mInput = 0, mDialoghi = 0;
 };
