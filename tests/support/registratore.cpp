@@ -114,7 +114,8 @@ QString Registratore::immagine(const QPixmap& p) const {
 void Registratore::finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato) const {
   const QString n = w->objectName();
   Campi c{{"titolo", testo(w->windowTitle())}, {"dim", QStringLiteral("%1x%2").arg(w->width()).arg(w->height())},
-          {"X", QString::number(w->windowFlags().testFlag(Qt::WindowCloseButtonHint))}, {"pixel", impronta(w)}};
+          {"X", QString::number(w->windowFlags().testFlag(Qt::WindowCloseButtonHint))}, {"pixel", impronta(w)},
+          {"attiva", QString::number(w->isActiveWindow())}, {"fuoco", w->focusWidget() ? w->focusWidget()->objectName() : QString()}};
   if (auto* g = qobject_cast<frmGioco*>(w)) {
     c["puntatore"] = QString::number(g->MousePointer());
     c["puntatoreLettere"] = QString::number(g->puntatoreLettere());
