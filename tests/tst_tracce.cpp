@@ -119,7 +119,8 @@ struct Copione {
     if (cmd == u"menu") {
       QAction* voce = w->findChild<QAction*>(arg);
       QVERIFY2(voce, qPrintable(riga));
-      voce->trigger();
+      // il segnale e non trigger(): la fine del programma non attraversa QAction::activate
+      emit voce->triggered(voce->isChecked());
     }
     // la finestra lascia il primo piano e ci torna
     if (cmd == u"riattiva") {
