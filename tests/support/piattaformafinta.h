@@ -46,7 +46,6 @@ public:
   QList<DialogoFile> dialoghi;
   int beeps = 0;
   int fermaSuoni = 0;
-  bool terminato = false;
 
   // ambiente simulato
   bool audio = true;
