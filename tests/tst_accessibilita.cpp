@@ -54,7 +54,7 @@ private slots:
       else if (passo == u"!J") t.f->cmdGioco_Click(2);
       else if (passo == u"!A") t.f->cmdGioco_Click(3);
       else if (passo.startsWith(u"!S=")) {
-        t.finta.testiInput = {passo.mid(3)};
+        t.finta.testiInput = {passo.mid(3).replace(u'_', u' ')};
         t.f->cmdGioco_Click(1);
       } else t.premi(passo);
     }

@@ -4,10 +4,8 @@
 # sbagliata (Z), poi il resto della parola: nel registro di Orca devono esserci, tra quello che
 # dice, l'inizio del round, la lettera trovata con la parola, l'errore con lo stadio del cappio,
 # la parola indovinata e il round seguente. Uso: lettore.sh <cartella degli eseguibili della build>
-set -euo pipefail
-: "${PULSE_SERVER:?serve il server audio di ./check}" "${GORBIO_DISPLAY:?serve il display di ./check}"
-export DISPLAY="$GORBIO_DISPLAY"
-LAVORO=$(mktemp -d /tmp/gorbio-lettore.XXXXXX)
+source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-lettore
+: "${PULSE_SERVER:?serve il server audio di ./check}"
 trap 'chmod -R u+w "$LAVORO"; rm -rf "$LAVORO"' EXIT
 cp -r "$1/." "$LAVORO/gioco"
 awk 'BEGIN { for (i = 0; i < 4100; i++) print "CAVOLO" }' >"$LAVORO/gioco/Mr.Gorbio.001"

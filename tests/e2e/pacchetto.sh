@@ -6,11 +6,8 @@
 # compositore; weston senza schermo non ha tastiera ne' mouse, il gioco finisce al SIGTERM senza
 # errori di Wayland. Il contatore sale nella copia del giocatore, il file installato resta com'era.
 # Uso: pacchetto.sh <cartella degli eseguibili della build>
-set -euo pipefail
-: "${GORBIO_DISPLAY:?serve il display di ./check}"
+source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-deb
 BUILD=$(cd "$1/.." && pwd)
-SORGENTI=$(cd "$(dirname "$0")/../.." && pwd)
-LAVORO=$(mktemp -d /tmp/gorbio-deb.XXXXXX)
 chmod 755 "$LAVORO"
 RADICE=$LAVORO/radice
 CARTELLA=$RADICE/usr/lib/games/mrgorbio
@@ -21,12 +18,6 @@ pulisci() {
   rm -rf "$LAVORO"
 }
 trap pulisci EXIT
-errore() {
-  echo "ERRORE: $*" >&2
-  for f in "$LAVORO"/*.err "$LAVORO"/*.log; do [ -s "$f" ] && { echo "--- $(basename "$f")" >&2; tail -20 "$f" >&2; }; done
-  import -window root /tmp/gorbio-e2e-errore.png 2>/dev/null || true
-  exit 1
-}
 # il giocatore $UTENTE con la sua casa $CASA, e la sua copia delle impostazioni
 giocatore() {
   UTENTE=$1 CASA=$LAVORO/casa$1 COPIA=$LAVORO/casa$1/.local/share/mrgorbio/Mr.Gorbio.002 CORSA=$LAVORO/casa$1/corsa
@@ -39,7 +30,7 @@ da_giocatore() {
   exec setpriv --reuid="$UTENTE" --regid="$UTENTE" --clear-groups \
     env -i HOME="$CASA" XDG_RUNTIME_DIR="$CORSA" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"
 }
-valore() { tr -d '\r' <"$COPIA" | awk -F= -v s="[$1]" -v k="$2" '/^\[/{t=$0} t==s && $1==k{print $2}'; }
+valore() { valore_ini "$COPIA" "$@"; }
 # il gioco da nobody, in sottofondo; "$@": le variabili d'ambiente in piu'
 avvia() {
   (da_giocatore "$@" "$RADICE/usr/games/mrgorbio") >/dev/null 2>"$LAVORO/gioco.err" &
@@ -86,7 +77,6 @@ cmp "$CARTELLA/Mr.Gorbio.002" "$SORGENTI/data/Mr.Gorbio.002" || errore "le impos
 giocatore 65534
 
 # da nobody sotto X: la prima volta l'avviso della scheda audio, tolto; la seconda nessun messaggio
-export DISPLAY="$GORBIO_DISPLAY"
 avvia DISPLAY="$DISPLAY"
 aspetta "Veltrak Info Service" avviso
 xdotool key --clearmodifiers alt+r

@@ -6,12 +6,9 @@
 # con Alt+F4 e il suo suono; il contatore degli avvii e' salito di uno. Una copia uccisa con
 # SIGKILL non blocca l'avvio seguente. Reinstallare tiene le impostazioni, disinstallare lascia
 # solo quelle. Uso: partita.sh <cartella degli eseguibili della build>
-set -euo pipefail
-: "${PULSE_SERVER:?serve il server audio di ./check}" "${GORBIO_DISPLAY:?serve il display di ./check}"
-export DISPLAY="$GORBIO_DISPLAY"
+source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-e2e
+: "${PULSE_SERVER:?serve il server audio di ./check}"
 BUILD=$(cd "$1/.." && pwd)
-SORGENTI=$(cd "$(dirname "$0")/../.." && pwd)
-LAVORO=$(mktemp -d /tmp/gorbio-e2e.XXXXXX)
 P=$LAVORO/prefisso
 C=$P/lib/mrgorbio
 ID=it.veltrak.mrgorbio
@@ -29,14 +26,8 @@ pulisci() {
   rm -rf "$LAVORO"
 }
 trap pulisci EXIT
-errore() {
-  echo "ERRORE: $*" >&2
-  for f in "$LAVORO"/*.err; do [ -s "$f" ] && { echo "--- $(basename "$f")" >&2; cat "$f" >&2; }; done
-  import -window root /tmp/gorbio-e2e-errore.png 2>/dev/null || true
-  exit 1
-}
 installa() { cmake --install "$BUILD" --prefix "$P" >"$LAVORO/installa.log" 2>&1 || errore "$(cat "$LAVORO/installa.log")"; }
-contatore() { tr -d '\r' <"$C/Mr.Gorbio.002" | awk -F= '/^\[/{s=$0} s=="[Toob]" && $1=="k"{print $2}'; }
+contatore() { valore_ini "$C/Mr.Gorbio.002" Toob k; }
 # l'id della finestra visibile del processo $1 il cui nome contiene $2
 finestra_di() {
   for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do

@@ -129,7 +129,6 @@ double PiattaformaFinta::rnd() {
 }
 
 void PiattaformaFinta::termina() {
-  terminato = true;
   eventi.append(QStringLiteral("fine"));
   throw FineProgramma{};
 }

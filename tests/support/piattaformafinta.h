@@ -49,7 +49,6 @@ public:
   QList<DialogoFile> dialoghi;
   int beeps = 0;
   int fermaSuoni = 0;
-  bool terminato = false;
 
   // ambiente simulato
   bool audio = true;

@@ -4,7 +4,6 @@
 #include <QTest>
 #include <algorithm>
 
-#include "app/media.h"
 #include "app/modgenerale.h"
 #include "support/aiuti.h"
 
@@ -47,17 +46,6 @@ QString Tavolo::caselle() const {
   return s;
 }
 
-bool Tavolo::scenaE(const QString& id) const {
-  const QPixmap atteso = pobjCaricaImmagini().LoadResPicture(id, QStringLiteral("jpg"));
-  return f->picScena->pixmap().toImage() == atteso.toImage();
-}
-
 int Tavolo::messaggi(const QString& inizio) const {
-  return static_cast<int>(std::ranges::count_if(testi(), [&](const QString& t) { return t.startsWith(inizio); }));
-}
-
-QStringList Tavolo::testi() const {
-  QStringList t;
-  for (const auto& m : finta.messaggi) t << m.testo;
-  return t;
+  return static_cast<int>(std::ranges::count_if(finta.messaggi, [&](const auto& m) { return m.testo.startsWith(inizio); }));
 }

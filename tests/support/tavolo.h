@@ -24,12 +24,8 @@ public:
   void premi(const QString& tasti);
   // Le dieci caselle unite, per esempio "_A_O_O".
   QString caselle() const;
-  // Immagine mostrata nella scena uguale a quella della risorsa?
-  bool scenaE(const QString& id) const;
   // Quante volte un messaggio che comincia cosi' e' stato mostrato.
   int messaggi(const QString& inizio) const;
-  // I testi dei messaggi mostrati, in ordine.
-  QStringList testi() const;
 
   AmbienteTest amb;
   PiattaformaFinta& finta;
