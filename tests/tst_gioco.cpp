@@ -16,18 +16,6 @@ class TestGioco : public QObject {
   Q_OBJECT
 
 private slots:
-  // una lettera doppia suona una volta; tasti ripetuti, senza pulsante o prima della partita non fanno nulla
-  void tasti_data() { tabella("gioco-tasti"); }
-  void tasti() {
-    const auto [tasti, dopo] = dati<QString, QString>("tasti", "dopo");
-    Tavolo t;
-    const bool partita = !dopo.startsWith(u' ');
-    if (partita) t.nuovaPartita();
-    t.premi(tasti);
-    QCOMPARE(t.caselle() + ' ' + t.f->lblLettere_da_scoprire->text() + ' ' + QString::number(t.f->mintErrori), dopo);
-    QCOMPARE(t.finta.eventi.mid(0, 2), partita ? QStringList({"suono:ID_22", "attesa:500"}) : QStringList());
-  }
-
   // il tempo scade una volta sola, con 00 : 00 in vista, e la resa segue, anche durante il jolly e il rutto.
   // Scaduto durante il suono della lettera che completa la parola: la lettera era in tempo, il round e' vinto
   void tempoScaduto_data() { tabella("gioco-tempo-scaduto"); }
@@ -73,19 +61,6 @@ private slots:
     QCOMPARE(gblnPartitaInCorso, altra);
     // il messaggio arriva alla fine del rutto
     if (mossa == u"rutto") QCOMPARE(t.finta.eventi.value(t.finta.eventi.indexOf("msg:" + SCADUTO) - 1), QStringLiteral("attesa:1300"));
-  }
-
-  // i titoli di coda della schermata iniziale: righe, dissolvenza, giro e pausa
-  void unoScatto_data() { tabella("crediti-scatto"); }
-  void unoScatto() {
-    const auto [top, dopo, colore] = dati<double, double, QString>("top", "dopo", "colore");
-    Tavolo t;
-    t.f->lblCrediti(4)->setColore(QColor(1, 2, 3));
-    t.f->setTopCrediti(4, top);
-    t.f->tmrCrediti_Timer();
-    QCOMPARE(t.f->lblCrediti(4)->colore(), QColor(colore));
-    QCOMPARE(t.f->topCrediti(4), dopo);
-    QCOMPARE(t.f->lblCrediti(4)->y(), tw(dopo));
   }
 
   // ridisegnata a strisce scatto dopo scatto, la finestra mostra lo stesso disegno intero (un giro e mezzo)
