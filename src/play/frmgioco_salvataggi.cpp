@@ -75,7 +75,10 @@ void frmGioco::mnuFileCarica_Click() {
   const QString percorso =
       mfuncApriSalvaDialog(1, QStringLiteral("Carica gioco..."), NOME_FILE, filtroFile(), cartellaProgramma(), ESTENSIONE);
   if (percorso.trimmed().isEmpty()) return;
+  // la partita nuova e' solo la base del caricamento: il lettore di schermo dice quella caricata
+  psubSospendiAnnunci(true);
   mnuFileNuovogioco_Click();
+  psubSospendiAnnunci(false);
   tmrTempo.setInterval(0);
   gblnFinestraAperta = true;
 

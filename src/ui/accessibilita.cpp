@@ -14,9 +14,10 @@
 namespace {
 
 // La voce degli annunci, un controllo senza misura che si mostra a ogni annuncio,
-// e il testo da dire in testa al prossimo.
+// il testo da dire in testa al prossimo, e se per ora si tace.
 QPointer<QWidget> gVoce;
 QString gPremessa;
+bool gblnAnnunciSospesi = false;
 
 struct Figura {
   const char* risorsa;
@@ -192,6 +193,7 @@ void psubNominaImmagine(QWidget* immagine, const QString& risorsa) {
 }
 
 void psubAnnuncia(QWidget* finestra, const QString& testo) {
+  if (gblnAnnunciSospesi) return;
   QWidget* v = voce(finestra);
   v->setAccessibleName(gPremessa.isEmpty() ? testo : gPremessa + u' ' + testo);
   gPremessa.clear();
@@ -200,6 +202,8 @@ void psubAnnuncia(QWidget* finestra, const QString& testo) {
 }
 
 void psubPremettiAnnuncio(const QString& testo) { gPremessa = testo; }
+
+void psubSospendiAnnunci(bool sospesi) { gblnAnnunciSospesi = sospesi; }
 
 QString pfuncLeggiParola(const QString& caselle) {
   QStringList parti;

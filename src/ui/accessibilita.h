@@ -18,6 +18,8 @@ void psubNominaImmagine(QWidget* immagine, const QString& risorsa);
 void psubAnnuncia(QWidget* finestra, const QString& testo);
 // Un testo da dire in testa al prossimo annuncio (la causa di quello che segue).
 void psubPremettiAnnuncio(const QString& testo);
+// Annunci taciuti (true) o di nuovo detti (false): un passo di mezzo che sullo schermo non si vede.
+void psubSospendiAnnunci(bool sospesi);
 
 // --- i testi degli annunci della partita ---
 // La parola come la si vede: lettere trovate e trattini, in ordine.
