@@ -24,6 +24,7 @@ struct Copione {
   QTemporaryDir dir;
   Registratore reg{finta, dir.path()};
   QStringList parole{"CAVOLO"};
+  int righe = 4100;  // le righe della lista di parole, ripetendo le parole date
   QByteArray impostazioni = leggiFile(cartellaSorgenti() + "/data/Mr.Gorbio.002");
   int avanzaNellInput = 0;
   QStringList nellAttesa;  // passi da fare all'inizio delle prossime attese, uno per attesa
@@ -45,7 +46,7 @@ struct Copione {
 
   void avvio() {
     QByteArray lista;
-    for (int i = 0; i < 4100; ++i) lista += parole[i % parole.size()].toUtf8() + "\r\n";
+    for (int i = 0; i < righe; ++i) lista += parole[i % parole.size()].toUtf8() + "\r\n";
     scriviFile(dir.filePath("Mr.Gorbio.001"), lista);
     scriviFile(dir.filePath("Mr.Gorbio.002"), impostazioni);
     for (const char* n : {"Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"}) scriviFile(dir.filePath(n), "RIFF");
@@ -62,6 +63,7 @@ struct Copione {
     const QString cmd = riga.section(' ', 0, 0), arg = riga.section(' ', 1);
     const QStringList args = arg.split(' ', Qt::SkipEmptyParts);
     if (cmd == u"parole") return void(parole = args);
+    if (cmd == u"righe") return void(righe = arg.toInt());
     if (cmd == u"impostazioni") return void(impostazioni = leggiFile(TRACCE + arg));
     if (cmd == u"audio") return void((arg == u"errore" ? finta.erroreAudio : finta.audio) = arg != u"no");
     if (cmd == u"scegli") return void(finta.casuali.append((arg.toInt() - 1) / 4099.0));
@@ -78,12 +80,13 @@ struct Copione {
     if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
     if (cmd == u"nell-attesa") return void(nellAttesa << arg);
     if (cmd == u"modale") {
-      // "modale <passo>": un sotto-passo sulla stessa riga
-      finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : QStringList{arg}](QDialog* d) {
-        // quello che la finestra fa appena aperta (in coda) viene prima del giocatore
-        QCoreApplication::processEvents();
+      // "modale <passo>; <passo>": i sotto-passi sulla stessa riga
+      finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : arg.split(QStringLiteral("; "))](QDialog* d) {
+        // quello che la finestra fa appena aperta (in coda) viene prima del giocatore, se non agisce "subito"
+        const bool subito = sotto.value(0) == u"subito";
+        if (!subito) QCoreApplication::processEvents();
         reg.fine(reg.titolo("  finestra " + d->objectName()));
-        for (const QString& s : sotto) passo(s, {}, d, true);
+        for (const QString& s : sotto.mid(subito ? 1 : 0)) passo(s, {}, d, true);
       };
       return;
     }
@@ -135,7 +138,7 @@ struct Copione {
   }
 
   void passo(const QString& riga, const QStringList& sotto, QWidget* w, bool dentro = false) {
-    static const QStringList preparazioni = {"parole", "impostazioni", "audio", "scegli", "casuali", "risposte",
+    static const QStringList preparazioni = {"parole", "righe", "impostazioni", "audio", "scegli", "casuali", "risposte",
                                              "input", "file", "nell-input", "modale", "nell-attesa"};
     static const QStringList passi = {"avvio", "avanza", "scatto-tempo", "tasti", "tasto", "clic", "menu", "riattiva", "attiva", "chiudi", "copia"};
     const QString cmd = riga.section(' ', 0, 0);
