@@ -3,7 +3,11 @@
 #include <QPushButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -23,29 +27,51 @@ private slots:
     psubPreparaScrivania();
   }
 
-  // il vero dialogo di Qt, aperto dalla piattaforma e chiuso appena si mostra
-  void pulsantiDeiDialoghi_data() { tabella("installazione-dialoghi"); }
-  void pulsantiDeiDialoghi() {
-    const auto [pulsanti] = dati<QString>("pulsanti");
-    const QString dialogo = QTest::currentDataTag();
+  // Il vero dialogo di Qt aperto dalla piattaforma: quello che mostra e quello che rende al gioco, chiuso
+  // da un pulsante, rifiutato (Esc, la chiusura della finestra) o dal gioco (il tempo scaduto sull'input).
+  void dialoghiVeri_data() { tabella("installazione-dialoghi"); }
+  void dialoghiVeri() {
+    const auto [dialogo, chiusura, visto, reso] = dati<QString, QString, QString, QString>("dialogo", "chiusura", "visto", "reso");
     PiattaformaQt piattaforma(QStringLiteral("/nessun-modulo-del-suono"));
-    QStringList visti;
+    QTemporaryDir cartella;
+    const auto senzaCartella = [&](QString t) { return t.replace(cartella.path(), QStringLiteral("<cartella>")); };
+    QString mostrato;
     QTimer::singleShot(0, [&] {
       auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (!dlg) return;
+      QStringList pulsanti;
       for (QPushButton* b : dlg->findChildren<QPushButton*>()) {
-        if (b->isVisible() && !b->text().isEmpty()) visti << b->text();
+        if (b->isVisible() && !b->text().isEmpty()) pulsanti << b->text();
       }
-      dlg->reject();
+      pulsanti.sort();
+      QStringList parti{dlg->windowTitle(), pulsanti.join(u',')};
+      if (auto* m = qobject_cast<QMessageBox*>(dlg)) parti << m->text() << QString::number(m->icon());
+      if (auto* f = qobject_cast<QFileDialog*>(dlg))
+        parti << f->nameFilters().join(u',') << senzaCartella(f->directory().path()) << f->defaultSuffix()
+              << f->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+      if (auto* in = qobject_cast<QInputDialog*>(dlg)) {
+        parti << in->labelText() << in->textValue();
+        in->setTextValue(QStringLiteral("CAV"));  // una soluzione scritta a meta'
+      }
+      mostrato = parti.join(u'|');
+      if (chiusura == u"rifiuta") return dlg->reject();
+      if (chiusura == u"gioco") return piattaforma.chiudiInputBox();
+      for (QPushButton* b : dlg->findChildren<QPushButton*>()) {
+        if (b->isVisible() && b->text() == chiusura) return b->click();
+      }
+      QFAIL(qPrintable("nessun pulsante " + chiusura));
     });
-    const DialogoFile d{"Salva gioco...", "partita", "Gioco", QDir::tempPath(), "cap"};
-    if (dialogo == u"salva") piattaforma.dialogoSalva(nullptr, d);
-    if (dialogo == u"carica") piattaforma.dialogoApri(nullptr, d);
-    if (dialogo == u"domanda") piattaforma.msgBox("?", Pulsanti::SiNo, Icona::Domanda, {});
-    if (dialogo == u"messaggio") piattaforma.msgBox({}, Pulsanti::Ok, Icona::Nessuna, {});
-    if (dialogo == u"nome") piattaforma.inputBox({}, {}, {});
-    visti.sort();
-    QCOMPARE(visti.join(u'|'), pulsanti);
+    const DialogoFile d{dialogo == u"carica" ? "Carica gioco..." : "Salva gioco...", "partita", "Gioco", cartella.path(), "cap"};
+    static const QStringList risposte{"Ok", "Si", "No", "Annulla"};
+    QString r;
+    if (dialogo == u"salva") r = piattaforma.dialogoSalva(nullptr, d);
+    if (dialogo == u"carica") r = piattaforma.dialogoApri(nullptr, d);
+    if (dialogo == u"domanda")
+      r = risposte[int(piattaforma.msgBox("Vuoi\r\nsalvare?", Pulsanti::SiNo, Icona::Domanda, " Veltrak Info Service..."))];
+    if (dialogo == u"messaggio") r = risposte[int(piattaforma.msgBox("Fatto.", Pulsanti::Ok, Icona::Esclamazione, "Titolo"))];
+    if (dialogo == u"nome") r = piattaforma.inputBox("Il tuo\r\nnome:", "Classifica", "Gorbio");
+    QCOMPARE(mostrato, visto);
+    QCOMPARE(senzaCartella(r), reso);
   }
 
   // a scala 2 ogni figura mostrata ha il doppio dei punti e la misura di sempre

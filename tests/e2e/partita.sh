@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prova di fine a fine: il gioco installato in un prefisso temporaneo, sotto Xvfb con l'uscita
 # audio nulla. Icone, file .desktop e metadati validi. Due copie avviate insieme dal comando
-# installato: ne parte una sola, con la classe di finestra del file .desktop. Con quella: F2,
+# installato: ne parte una sola, con la classe di finestra del file .desktop; una terza, col blocco
+# invecchiato di ore, e' ancora la seconda. Con quella: F2,
 # qualche lettera (il suono arriva all'uscita), salvataggio, fine con F4, caricamento, uscita
 # con Alt+F4 e il suo suono; il contatore degli avvii e' salito di uno. Una copia uccisa con
 # SIGKILL non blocca l'avvio seguente. Reinstallare tiene le impostazioni, disinstallare lascia
@@ -97,6 +98,16 @@ aspetta " Veltrak Mr.Gorbio 1.0" 20 || errore "la finestra del gioco non compare
 PRINCIPALE=$FINESTRA
 classe=$(xprop -id "$PRINCIPALE" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
 grep -qx "StartupWMClass=$classe" "$DESKTOP" || errore "WM_CLASS $classe diversa da StartupWMClass"
+# il blocco di una copia viva vale anche dopo ore di gioco: una terza copia e' ancora "gia' in esecuzione"
+BLOCCO=$(grep -lx "$PID_GIOCO" "${TMPDIR:-/tmp}"/mrgorbio-*.lock 2>/dev/null | head -n 1) || errore "nessun blocco della copia in gioco"
+touch -d '-3 hours' "$BLOCCO"
+"$P/bin/mrgorbio" >/dev/null 2>"$LAVORO/terza.err" &
+TERZA=$!
+for _ in $(seq 1 100); do W=$(finestra_di "$TERZA" "Veltrak Info Service") && break; sleep 0.2; done
+[ -n "${W:-}" ] || errore "una terza copia parte col blocco vecchio di una copia viva"
+xdotool windowfocus "$W"; sleep 0.2; xdotool key Return
+wait "$TERZA" 2>/dev/null || true
+principale
 sleep 0.5
 tasto F2
 aspetta " - Livello 1" 10 || errore "F2 non avvia la partita"
