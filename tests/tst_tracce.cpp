@@ -2,6 +2,7 @@
 // e quello che il giocatore vede e sente dopo ogni passo deve essere la traccia di riferimento accanto.
 // GORBIO_RISCRIVI_TRACCE=1 riscrive i riferimenti invece di confrontarli (vedi tools/README.md).
 #include <QDialog>
+#include <QMenuBar>
 #include <QDir>
 #include <QScopeGuard>
 #include <QtTest>
@@ -14,6 +15,13 @@
 #include "support/registratore.h"
 
 namespace {
+
+// Il gestore delle finestre che non da' il fuoco alla finestra del gioco finche' il copione non la "attiva".
+struct SenzaFuoco : QObject {
+  bool eventFilter(QObject* o, QEvent* e) override {
+    return qobject_cast<frmGioco*>(o) && (e->type() == QEvent::ActivationChange || e->type() == QEvent::WindowActivate);
+  }
+};
 
 const QString TRACCE = QStringLiteral(GORBIO_SORGENTI "/tests/dati/tracce/");
 
@@ -29,6 +37,7 @@ struct Copione {
   int avanzaNellInput = 0;
   QStringList nellAttesa;  // passi da fare all'inizio delle prossime attese, uno per attesa
   qsizetype mPasso = 0;  // il passo in corso del copione, per la fine del programma
+  std::unique_ptr<SenzaFuoco> senzaFuoco;
 
   // quello che si vede mentre un messaggio o una InputBox aspettano il giocatore
   Copione() {
@@ -79,6 +88,7 @@ struct Copione {
     if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() ? arg : dir.filePath(arg)));
     if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
     if (cmd == u"nell-attesa") return void(nellAttesa << arg);
+    if (cmd == u"senza-fuoco") return qApp->installEventFilter((senzaFuoco = std::make_unique<SenzaFuoco>()).get());
     if (cmd == u"modale") {
       // "modale <passo>; <passo>": i sotto-passi sulla stessa riga
       finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : arg.split(QStringLiteral("; "))](QDialog* d) {
@@ -93,7 +103,7 @@ struct Copione {
     if (cmd == u"avvio") avvio();
     if (cmd == u"copia") scriviFile(dir.filePath(arg), leggiFile(TRACCE + arg));
     // il gestore delle finestre che la porta in primo piano
-    if (cmd == u"attiva") QApplication::setActiveWindow(w);
+    if (cmd == u"attiva") senzaFuoco.reset(), QApplication::setActiveWindow(w);
     if (cmd == u"avanza") finta.avanza(arg.toInt());
     // uno scatto del conto alla rovescia gia' in coda quando si apre un dialogo
     if (cmd == u"scatto-tempo") gfrmGioco->tmrTempo_Timer();
@@ -104,10 +114,13 @@ struct Copione {
       // chiuso un dialogo, la finestra sotto torna attiva (le scorciatoie valgono solo li')
       QApplication::setActiveWindow(w);
       const QKeyCombination k = QKeySequence::fromString(arg)[0];
+      auto* barra = w->findChild<QMenuBar*>();
       QKeyEvent alt(QEvent::KeyPress, k.key(), k.keyboardModifiers());
       // Alt+F4 termina il programma: l'eccezione della finta non deve attraversare QApplication::notify
       if (k.key() == Qt::Key_F4 && k.keyboardModifiers() == Qt::AltModifier) w->eventFilter(w, &alt);
-      else QTest::keyClick(w, k.key(), k.keyboardModifiers());
+      // un menu aperto, o la barra dei menu che si percorre con le frecce, prende i tasti
+      else QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                           : barra && barra->activeAction() ? barra : w, k.key(), k.keyboardModifiers());
     }
     if (cmd == u"clic") {
       QWidget* c = w->findChild<QWidget*>(args.value(0));
@@ -139,7 +152,7 @@ struct Copione {
 
   void passo(const QString& riga, const QStringList& sotto, QWidget* w, bool dentro = false) {
     static const QStringList preparazioni = {"parole", "righe", "impostazioni", "audio", "scegli", "casuali", "risposte",
-                                             "input", "file", "nell-input", "modale", "nell-attesa"};
+                                             "input", "file", "nell-input", "modale", "nell-attesa", "senza-fuoco"};
     static const QStringList passi = {"avvio", "avanza", "scatto-tempo", "tasti", "tasto", "clic", "menu", "riattiva", "attiva", "chiudi", "copia"};
     const QString cmd = riga.section(' ', 0, 0);
     QVERIFY2(preparazioni.contains(cmd) || passi.contains(cmd), qPrintable("comando sconosciuto: " + riga));
