@@ -98,6 +98,8 @@ aspetta " Veltrak Mr.Gorbio 1.0" 20 || errore "la finestra del gioco non compare
 PRINCIPALE=$FINESTRA
 classe=$(xprop -id "$PRINCIPALE" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
 grep -qx "StartupWMClass=$classe" "$DESKTOP" || errore "WM_CLASS $classe diversa da StartupWMClass"
+# le finestre standard di Qt (Salva, Carica) parlano italiano qualunque sia la lingua del sistema
+grep -q "/qtbase_it.qm$" "/proc/$PID_GIOCO/maps" || errore "la traduzione italiana delle finestre di Qt non e' caricata"
 # il blocco di una copia viva vale anche dopo ore di gioco: una terza copia e' ancora "gia' in esecuzione"
 BLOCCO=$(grep -lx "$PID_GIOCO" "${TMPDIR:-/tmp}"/mrgorbio-*.lock 2>/dev/null | head -n 1) || errore "nessun blocco della copia in gioco"
 touch -d '-3 hours' "$BLOCCO"
