@@ -2,6 +2,7 @@
 // dal gioco intatti) e, a scala 2, le figure disegnate al doppio.
 #include <QPushButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -47,7 +48,8 @@ private slots:
       QStringList parti{dlg->windowTitle(), pulsanti.join(u',')};
       if (auto* m = qobject_cast<QMessageBox*>(dlg)) parti << m->text() << QString::number(m->icon());
       if (auto* f = qobject_cast<QFileDialog*>(dlg))
-        parti << f->nameFilters().join(u',') << senzaCartella(f->directory().path()) << f->defaultSuffix()
+        parti << f->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText()
+              << senzaCartella(f->directory().path()) << f->defaultSuffix()
               << f->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
       if (auto* in = qobject_cast<QInputDialog*>(dlg)) {
         parti << in->labelText() << in->textValue();
@@ -56,16 +58,21 @@ private slots:
       mostrato = parti.join(u'|');
       if (chiusura == u"rifiuta") return dlg->reject();
       if (chiusura == u"gioco") return piattaforma.chiudiInputBox();
+      QPushButton* premuto = nullptr;
       for (QPushButton* b : dlg->findChildren<QPushButton*>()) {
-        if (b->isVisible() && b->text() == chiusura) return b->click();
+        if (b->isVisible() && b->text() == chiusura) premuto = b;
       }
-      QFAIL(qPrintable("nessun pulsante " + chiusura));
+      QVERIFY2(premuto, qPrintable("nessun pulsante " + chiusura));
+      premuto->click();
+      // un dialogo che resta aperto dopo il pulsante lo chiude il giocatore
+      if (dlg->isVisible()) mostrato += QStringLiteral("|resta"), dlg->reject();
     });
-    const DialogoFile d{dialogo == u"carica" ? "Carica gioco..." : "Salva gioco...", "partita", "Gioco", cartella.path(), "cap"};
+    const DialogoFile d{dialogo.startsWith(u"carica") ? "Carica gioco..." : "Salva gioco...", dialogo.endsWith(u'*') ? "*.cap" : "partita",
+                        "File di Gioco", cartella.path(), "cap"};
     static const QStringList risposte{"Ok", "Si", "No", "Annulla"};
     QString r;
-    if (dialogo == u"salva") r = piattaforma.dialogoSalva(nullptr, d);
-    if (dialogo == u"carica") r = piattaforma.dialogoApri(nullptr, d);
+    if (dialogo.startsWith(u"salva")) r = piattaforma.dialogoSalva(nullptr, d);
+    if (dialogo.startsWith(u"carica")) r = piattaforma.dialogoApri(nullptr, d);
     if (dialogo == u"domanda")
       r = risposte[int(piattaforma.msgBox("Vuoi\r\nsalvare?", Pulsanti::SiNo, Icona::Domanda, " Veltrak Info Service..."))];
     if (dialogo == u"messaggio") r = risposte[int(piattaforma.msgBox("Fatto.", Pulsanti::Ok, Icona::Esclamazione, "Titolo"))];

@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -64,12 +66,27 @@ const QElapsedTimer& orologio() {
   return t;
 }
 
+// Il nome proposto "*.cap" e' un filtro, non un file: Salva con un nome che ha * o ? resta nel dialogo
+// invece di creare un file che si chiama davvero "*.cap".
+class DialogoFileQt : public QFileDialog {
+public:
+  using QFileDialog::QFileDialog;
+  void accept() override {
+    const QStringList scelti = selectedFiles();
+    if (!scelti.isEmpty() && QFileInfo(scelti.constFirst()).fileName().contains(QRegularExpression(QStringLiteral("[*?]"))))
+      return;
+    QFileDialog::accept();
+  }
+};
+
 void preparaDialogo(QFileDialog& dlg, const DialogoFile& d) {
   dlg.setWindowTitle(d.titolo);
   dlg.setNameFilter(d.filtro + QStringLiteral(" (*.") + d.estensione + QStringLiteral(")"));
   dlg.setDirectory(d.cartella);
   dlg.setDefaultSuffix(d.estensione);
   dlg.setOption(QFileDialog::DontUseNativeDialog);
+  // nell'elenco dei tipi si legge solo il testo del filtro
+  dlg.setOption(QFileDialog::HideNameFilterDetails);
   dlg.setOption(QFileDialog::ReadOnly, false);
   if (!d.nomeFile.isEmpty()) dlg.selectFile(d.nomeFile);
 }
@@ -116,7 +133,7 @@ void PiattaformaQt::chiudiInputBox() {
 }
 
 QString PiattaformaQt::dialogoApri(QWidget* padre, const DialogoFile& d) {
-  QFileDialog dlg(padre);
+  DialogoFileQt dlg(padre);
   preparaDialogo(dlg, d);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
@@ -124,7 +141,7 @@ QString PiattaformaQt::dialogoApri(QWidget* padre, const DialogoFile& d) {
 }
 
 QString PiattaformaQt::dialogoSalva(QWidget* padre, const DialogoFile& d) {
-  QFileDialog dlg(padre);
+  DialogoFileQt dlg(padre);
   preparaDialogo(dlg, d);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setFileMode(QFileDialog::AnyFile);
