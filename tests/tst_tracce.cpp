@@ -85,7 +85,7 @@ struct Copione {
       return;
     }
     if (cmd == u"input") return void(finta.testiInput << arg);
-    if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() ? arg : dir.filePath(arg)));
+    if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() || arg == u"!" ? arg : dir.filePath(arg)));
     if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
     if (cmd == u"nell-attesa") return void(nellAttesa << arg);
     if (cmd == u"senza-fuoco") return qApp->installEventFilter((senzaFuoco = std::make_unique<SenzaFuoco>()).get());

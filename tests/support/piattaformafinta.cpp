@@ -1,5 +1,7 @@
 #include "support/piattaformafinta.h"
 
+#include <stdexcept>
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QPointer>
@@ -90,6 +92,8 @@ QString PiattaformaFinta::prossimoPercorso(const DialogoFile& d, const char* tip
   eventi.append(QString::fromLatin1(tipo) + d.titolo);
   if (percorsiFile.isEmpty()) inatteso.append(d.titolo);
   percorsiScelti.append(percorsiFile.isEmpty() ? QString() : percorsiFile.takeFirst());
+  // "!": la finestra dei file che non si apre (un errore della piattaforma)
+  if (percorsiScelti.constLast() == u"!") throw std::runtime_error("finestra dei file non disponibile");
   return percorsiScelti.constLast();
 }
 
