@@ -103,7 +103,11 @@ struct Copione {
     if (cmd == u"avvio") avvio();
     if (cmd == u"copia") scriviFile(dir.filePath(arg), leggiFile(TRACCE + arg));
     // il gestore delle finestre che la porta in primo piano
-    if (cmd == u"attiva") senzaFuoco.reset(), QApplication::setActiveWindow(w);
+    if (cmd == u"attiva") {
+      // senza fuoco Qt la crede gia' attiva: la si toglie perche' l'attivazione arrivi
+      if (senzaFuoco) senzaFuoco.reset(), QApplication::setActiveWindow(nullptr);
+      QApplication::setActiveWindow(w);
+    }
     if (cmd == u"avanza") finta.avanza(arg.toInt());
     // uno scatto del conto alla rovescia gia' in coda quando si apre un dialogo
     if (cmd == u"scatto-tempo") gfrmGioco->tmrTempo_Timer();
