@@ -48,7 +48,7 @@ private slots:
       QStringList parti{dlg->windowTitle(), pulsanti.join(u',')};
       if (auto* m = qobject_cast<QMessageBox*>(dlg)) parti << m->text() << QString::number(m->icon());
       if (auto* f = qobject_cast<QFileDialog*>(dlg))
-        parti << f->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText()
+        parti << f->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText() + " = " + f->nameFilters().join(u',')
               << senzaCartella(f->directory().path()) << f->defaultSuffix()
               << f->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
       if (auto* in = qobject_cast<QInputDialog*>(dlg)) {
