@@ -73,6 +73,8 @@ struct Copione {
     const QStringList args = arg.split(' ', Qt::SkipEmptyParts);
     if (cmd == u"parole") return void(parole = args);
     if (cmd == u"righe") return void(righe = arg.toInt());
+    if (cmd == u"schermo")
+      return void(finta.schermo = arg == u"guasto" ? QSize() : QSize(arg.section('x', 0, 0).toInt(), arg.section('x', 1).toInt()));
     if (cmd == u"impostazioni") return void(impostazioni = leggiFile(TRACCE + arg));
     if (cmd == u"audio") return void((arg == u"errore" ? finta.erroreAudio : finta.audio) = arg != u"no");
     if (cmd == u"scegli") return void(finta.casuali.append((arg.toInt() - 1) / 4099.0));
@@ -155,7 +157,7 @@ struct Copione {
   }
 
   void passo(const QString& riga, const QStringList& sotto, QWidget* w, bool dentro = false) {
-    static const QStringList preparazioni = {"parole", "righe", "impostazioni", "audio", "scegli", "casuali", "risposte",
+    static const QStringList preparazioni = {"parole", "righe", "schermo", "impostazioni", "audio", "scegli", "casuali", "risposte",
                                              "input", "file", "nell-input", "modale", "nell-attesa", "senza-fuoco"};
     static const QStringList passi = {"avvio", "avanza", "scatto-tempo", "tasti", "tasto", "clic", "menu", "riattiva", "attiva", "chiudi", "copia"};
     const QString cmd = riga.section(' ', 0, 0);

@@ -97,7 +97,8 @@ public:
     eventi.append("link:" + l);
     return true;
   }
-  QSize dimensioniSchermo() override { return schermo; }
+  // uno schermo non valido: la piattaforma che non sa dirne la misura
+  QSize dimensioniSchermo() override { return schermo.isValid() ? schermo : throw std::runtime_error("schermo sconosciuto"); }
   int bitPerPixel() override { return bpp; }
   bool altraCopiaInEsecuzione() override { return altraCopia; }
   void spostaCursore(int x, int y) override { eventi.append(QStringLiteral("cursore:%1,%2").arg(x).arg(y)); }
