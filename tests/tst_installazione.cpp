@@ -62,7 +62,10 @@ private slots:
       for (QPushButton* b : dlg->findChildren<QPushButton*>()) {
         if (b->isVisible() && b->text() == chiusura) premuto = b;
       }
-      QVERIFY2(premuto, qPrintable("nessun pulsante " + chiusura));
+      if (!premuto) {
+        dlg->reject();
+        QFAIL(qPrintable("nessun pulsante " + chiusura));
+      }
       premuto->click();
       // un dialogo che resta aperto dopo il pulsante lo chiude il giocatore
       if (dlg->isVisible()) mostrato += QStringLiteral("|resta"), dlg->reject();
