@@ -132,7 +132,7 @@ struct Copione {
       QWidget* c = w->findChild<QWidget*>(args.value(0));
       QVERIFY2(c, qPrintable(riga));
       // tra la pressione e il rilascio si vede il puntatore premuto
-      const Qt::MouseButton b = args.value(1) == u"destro" ? Qt::RightButton : Qt::LeftButton;
+      const Qt::MouseButton b = args.value(1) == u"destro" ? Qt::RightButton : args.value(1) == u"centrale" ? Qt::MiddleButton : Qt::LeftButton;
       const QPointer<QWidget> viva(c);
       QTest::mousePress(c, b, {}, QPoint(2, 2));
       reg.sonda("  (premuto)");
