@@ -128,7 +128,7 @@ struct Copione {
       else QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
                            : barra && barra->activeAction() ? barra : w, k.key(), k.keyboardModifiers());
     }
-    if (cmd == u"clic") {
+    if (cmd == u"clic" || cmd == u"trascina") {
       QWidget* c = w->findChild<QWidget*>(args.value(0));
       QVERIFY2(c, qPrintable(riga));
       // tra la pressione e il rilascio si vede il puntatore premuto
@@ -136,6 +136,8 @@ struct Copione {
       const QPointer<QWidget> viva(c);
       QTest::mousePress(c, b, {}, QPoint(2, 2));
       reg.sonda("  (premuto)");
+      // trascinando, il mouse si muove sul controllo prima di lasciare il tasto
+      if (viva && cmd == u"trascina") QTest::mouseMove(c, QPoint(4, 4)), reg.sonda("  (mosso)");
       if (viva) QTest::mouseRelease(c, b, {}, QPoint(2, 2));
     }
     if (cmd == u"menu") {
@@ -159,7 +161,7 @@ struct Copione {
   void passo(const QString& riga, const QStringList& sotto, QWidget* w, bool dentro = false) {
     static const QStringList preparazioni = {"parole", "righe", "schermo", "impostazioni", "audio", "scegli", "casuali", "risposte",
                                              "input", "file", "nell-input", "modale", "nell-attesa", "senza-fuoco"};
-    static const QStringList passi = {"avvio", "avanza", "scatto-tempo", "tasti", "tasto", "clic", "menu", "riattiva", "attiva", "chiudi", "copia"};
+    static const QStringList passi = {"avvio", "avanza", "scatto-tempo", "tasti", "tasto", "clic", "trascina", "menu", "riattiva", "attiva", "chiudi", "copia"};
     const QString cmd = riga.section(' ', 0, 0);
     QVERIFY2(preparazioni.contains(cmd) || passi.contains(cmd), qPrintable("comando sconosciuto: " + riga));
     if (preparazioni.contains(cmd)) return esegui(riga, sotto, w);
