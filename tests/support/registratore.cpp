@@ -130,7 +130,9 @@ void Registratore::finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato)
     if (k->objectName().isEmpty() || k->objectName().startsWith("qt_")) continue;
     Campi c{{"visibile", QString::number(k->isVisibleTo(w))}, {"abilitato", QString::number(k->isEnabled())},
             {"geom", QStringLiteral("%1,%2 %3x%4").arg(k->x()).arg(k->y()).arg(k->width()).arg(k->height())},
-            {"colori", pfuncColoreTesto(k).name() + '/' + k->palette().color(k->backgroundRole()).name()},
+            // i colori come si vedono: quelli da spento se il controllo e' spento
+            {"colori", k->palette().color(k->isEnabled() ? QPalette::Active : QPalette::Disabled, k->foregroundRole()).name() + '/' +
+                           k->palette().color(k->backgroundRole()).name()},
             {"font", (k->font().pointSizeF() > 0 ? QString::number(k->font().pointSizeF()) + "pt" : QString::number(k->font().pixelSize()) + "px") +
                          (k->font().bold() ? " grassetto" : "")}};
     if (k->testAttribute(Qt::WA_SetCursor)) c["puntatore"] = puntatore(k->cursor());
