@@ -1,5 +1,6 @@
 #include "support/piattaformafinta.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <QCoreApplication>
@@ -118,9 +119,11 @@ void PiattaformaFinta::suono(const QString& nome, bool ripeti) {
 void PiattaformaFinta::attendi(int ms) {
   if (ms <= 0) return;
   eventi.append(QStringLiteral("attesa:") + QString::number(ms));
+  // come la vera: l'attesa finisce alla scadenza, anche se quello che gira dentro ha gia' fatto passare il tempo
+  const qint64 scadenza = adessoMs() + ms;
   if (allAttesa) allAttesa();
   QCoreApplication::processEvents();
-  avanza(ms);
+  avanza(std::max<qint64>(0, scadenza - adessoMs()));
 }
 
 std::unique_ptr<TimerPiattaforma> PiattaformaFinta::creaTimer(std::function<void()> scatto) {
