@@ -137,8 +137,10 @@ struct Copione {
       QTest::mousePress(c, b, {}, QPoint(2, 2));
       reg.sonda("  (premuto)");
       // trascinando, il mouse si muove sul controllo prima di lasciare il tasto
-      if (viva && cmd == u"trascina") QTest::mouseMove(c, QPoint(4, 4)), reg.sonda("  (mosso)");
-      if (viva) QTest::mouseRelease(c, b, {}, QPoint(2, 2));
+      // "fuori": il tasto si lascia fuori dal controllo
+      const QPoint dove = cmd == u"clic" ? QPoint(2, 2) : args.contains(u"fuori") ? QPoint(-5, -5) : QPoint(4, 4);
+      if (viva && cmd == u"trascina") QTest::mouseMove(c, dove), reg.sonda("  (mosso)");
+      if (viva) QTest::mouseRelease(c, b, {}, dove);
     }
     if (cmd == u"menu") {
       QAction* voce = w->findChild<QAction*>(arg);

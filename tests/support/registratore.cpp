@@ -26,6 +26,13 @@ QByteArray pixel(const QImage& i) {
   return QByteArray(reinterpret_cast<const char*>(c.constBits()), c.sizeInBytes()) + QByteArray::number(c.width());
 }
 
+// le misure in cui l'icona della finestra e' disegnata (la barra delle applicazioni sceglie la sua)
+QString misureIcona(const QIcon& i) {
+  QStringList m;
+  for (const QSize& s : i.availableSizes()) m << QString::number(s.width());
+  return m.join(u',');
+}
+
 QString testo(QString t) { return '"' + t.replace("\r", "\\r").replace("\n", "\\n") + '"'; }
 
 const char* const ICONE[] = {"nessuna", "informazione", "esclamazione", "domanda", "critica"};
@@ -115,7 +122,7 @@ void Registratore::finestra(QWidget* w, QList<std::pair<QString, Campi>>& stato)
   const QString n = w->objectName();
   Campi c{{"titolo", testo(w->windowTitle())}, {"dim", QStringLiteral("%1x%2").arg(w->width()).arg(w->height())},
           {"X", QString::number(w->windowFlags().testFlag(Qt::WindowCloseButtonHint))}, {"pixel", impronta(w)},
-          {"attiva", QString::number(w->isActiveWindow())}, {"fuoco", w->focusWidget() ? w->focusWidget()->objectName() : QString()}};
+          {"attiva", QString::number(w->isActiveWindow())}, {"icona", misureIcona(w->windowIcon())}, {"fuoco", w->focusWidget() ? w->focusWidget()->objectName() : QString()}};
   if (auto* g = qobject_cast<frmGioco*>(w)) {
     c["puntatore"] = QString::number(g->MousePointer());
     c["puntatoreLettere"] = QString::number(g->puntatoreLettere());
