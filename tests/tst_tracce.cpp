@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QMenuBar>
 #include <QDir>
+#include <QPointer>
 #include <QScopeGuard>
 #include <QtTest>
 
@@ -35,7 +36,8 @@ struct Copione {
   int righe = 4100;  // le righe della lista di parole, ripetendo le parole date
   QByteArray impostazioni = leggiFile(cartellaSorgenti() + "/data/Mr.Gorbio.002");
   int avanzaNellInput = 0;
-  QStringList nellAttesa;  // passi da fare all'inizio delle prossime attese, uno per attesa
+  // passi da fare all'inizio delle prossime attese, uno per attesa, sulla finestra dove si sono preparati
+  QList<std::pair<QString, QPointer<QWidget>>> nellAttesa;
   qsizetype mPasso = 0;  // il passo in corso del copione, per la fine del programma
   std::unique_ptr<SenzaFuoco> senzaFuoco;
 
@@ -45,7 +47,9 @@ struct Copione {
     finta.allAttesa = [this] {
       reg.sonda("  (nell'attesa)");
       // il giocatore che preme o clicca mentre una sequenza suona
-      if (!nellAttesa.isEmpty()) passo(nellAttesa.takeFirst(), {}, gfrmGioco, true);
+      if (nellAttesa.isEmpty()) return;
+      const auto [prossimo, dove] = nellAttesa.takeFirst();
+      passo(prossimo, {}, dove ? dove.data() : gfrmGioco, true);
     };
     finta.allInput = [this] {
       reg.sonda("  (all'input)");
@@ -89,7 +93,7 @@ struct Copione {
     if (cmd == u"input") return void(finta.testiInput << arg);
     if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() || arg == u"!" ? arg : dir.filePath(arg)));
     if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
-    if (cmd == u"nell-attesa") return void(nellAttesa << arg);
+    if (cmd == u"nell-attesa") return void(nellAttesa.append({arg, w}));
     if (cmd == u"senza-fuoco") return qApp->installEventFilter((senzaFuoco = std::make_unique<SenzaFuoco>()).get());
     if (cmd == u"modale") {
       // "modale <passo>; <passo>": i sotto-passi sulla stessa riga
