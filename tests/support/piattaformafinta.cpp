@@ -105,7 +105,8 @@ void PiattaformaFinta::mostraModale(QDialog* finestra) {
   QObject::connect(finestra, &QDialog::finished, finestra, [&finita] { finita = true; });
   if (modaliVisibili) finestra->show();
   if (!azioniModali.isEmpty()) azioniModali.takeFirst()(finestra);
-  // come l'utente che la chiude, se l'azione non l'ha gia' chiusa
+  // come l'utente che la chiude, se l'azione non l'ha gia' chiusa: la traccia lo dice
+  if (viva && !finita) eventi.append(QStringLiteral("resta aperta, la chiude il copione:") + finestra->objectName());
   if (viva && !finita) finestra->close();
   if (viva && !finita) finestra->reject();
 }
