@@ -17,10 +17,11 @@
 
 namespace {
 
-// Il gestore delle finestre che non da' il fuoco alla finestra del gioco finche' il copione non la "attiva".
+// Il gestore delle finestre che non da' il fuoco alle finestre del gioco finche' il copione non "attiva".
 struct SenzaFuoco : QObject {
   bool eventFilter(QObject* o, QEvent* e) override {
-    return qobject_cast<frmGioco*>(o) && (e->type() == QEvent::ActivationChange || e->type() == QEvent::WindowActivate);
+    return o->isWidgetType() && static_cast<QWidget*>(o)->isWindow() &&
+           (e->type() == QEvent::ActivationChange || e->type() == QEvent::WindowActivate);
   }
 };
 
