@@ -1,6 +1,7 @@
 #include "app/effettochiusura.h"
 
 #include <QPainter>
+#include <QPointer>
 #include <cmath>
 
 #include "app/media.h"
@@ -10,33 +11,34 @@ constexpr int FOTOGRAMMI = 15;
 constexpr float ATTESA_FOTOGRAMMA = 0.02F;
 }  // namespace
 
+// Una figlia e non una finestra a se': su Wayland un cliente non sceglie dove stanno le sue
+// finestre, e la copertura finirebbe altrove. Senza sfondo proprio, sotto si vede la finestra.
 EffettoChiusura::EffettoChiusura(QWidget* finestra, int passi)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
-      mFondo(finestra->grab()),
-      mColore(finestra->palette().color(QPalette::Window)),
-      mPassi(passi) {
+    : QWidget(finestra), mColore(finestra->palette().color(QPalette::Window)), mPassi(passi) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  setAttribute(Qt::WA_ShowWithoutActivating);
-  setGeometry(finestra->frameGeometry());
+  setGeometry(finestra->rect());
+  raise();
 }
 
 void EffettoChiusura::esegui(QWidget* finestra, int passi) {
   if (!finestra) return;
+  // le attese lasciano passare gli eventi: la finestra potrebbe sparire prima della fine
+  const QPointer<QWidget> chiusa(finestra);
   if (passi > 0 && finestra->isVisible()) {
-    EffettoChiusura copertura(finestra, passi);
-    copertura.show();
-    for (int f = 1; f <= FOTOGRAMMI; ++f) {
-      copertura.mDisegnati = passi * f / FOTOGRAMMI;
-      copertura.update();
+    const QPointer<EffettoChiusura> copertura = new EffettoChiusura(finestra, passi);
+    copertura->show();
+    for (int f = 1; f <= FOTOGRAMMI && copertura; ++f) {
+      copertura->mDisegnati = passi * f / FOTOGRAMMI;
+      copertura->update();
       psubAttendi(ATTESA_FOTOGRAMMA);
     }
+    delete copertura.data();
   }
-  finestra->close();
+  if (chiusa) chiusa->close();
 }
 
 void EffettoChiusura::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawPixmap(0, 0, mFondo);
   p.setPen(Qt::black);
   p.setBrush(mColore);
   const double larghezza = width();

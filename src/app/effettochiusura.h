@@ -1,9 +1,8 @@
 #pragma once
 // Effetto di chiusura: rettangoli pieni che si restringono verso il centro
-// della finestra, disegnati su una copertura che sparisce alla fine.
+// della finestra, disegnati da una figlia che la copre tutta e sparisce con lei.
 
 #include <QColor>
-#include <QPixmap>
 #include <QWidget>
 
 class EffettoChiusura : public QWidget {
@@ -17,7 +16,6 @@ protected:
 private:
   EffettoChiusura(QWidget* finestra, int passi);
 
-  QPixmap mFondo;
   QColor mColore;
   int mPassi;
   int mDisegnati = 0;

@@ -96,6 +96,18 @@ QString sceltaDialogo(QFileDialog& dlg) {
   return dlg.selectedFiles().constFirst();
 }
 
+// La madre di messaggi e domande: la finestra attiva o, senza fuoco (su Wayland il gioco non se
+// lo prende da solo), la modale aperta o il gioco. Senza madre il compositore non tiene il
+// messaggio sopra il gioco e lo mette dove vuole.
+QWidget* finestraMadre() {
+  if (QWidget* w = QApplication::activeWindow()) return w;
+  if (QWidget* w = QApplication::activeModalWidget()) return w;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->isVisible() && w->objectName() == u"frmGioco") return w;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 PiattaformaQt::PiattaformaQt(const QString& moduloSuono) : mSuono(moduloSuono) { orologio(); }
@@ -105,7 +117,7 @@ PiattaformaQt::~PiattaformaQt() = default;
 Risposta PiattaformaQt::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
   QMessageBox box(iconaQt(icona), titolo, testoPerEtichetta(testo),
                   pulsanti == Pulsanti::SiNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
-                  QApplication::activeWindow());
+                  finestraMadre());
   if (pulsanti == Pulsanti::SiNo) {
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
@@ -116,7 +128,7 @@ Risposta PiattaformaQt::msgBox(const QString& testo, Pulsanti pulsanti, Icona ic
 }
 
 QString PiattaformaQt::inputBox(const QString& prompt, const QString& titolo, const QString& predefinito) {
-  QInputDialog dlg(QApplication::activeWindow());
+  QInputDialog dlg(finestraMadre());
   dlg.setWindowTitle(titolo);
   dlg.setLabelText(testoPerEtichetta(prompt));
   dlg.setTextValue(predefinito);

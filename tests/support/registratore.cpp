@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <vector>
 
-#include "app/effettochiusura.h"
 #include "play/frmgioco.h"
 #include "support/aiuti.h"
 #include "ui/aspetto.h"
@@ -196,8 +195,6 @@ void Registratore::cambiamenti(const QString& sonda, qsizetype passo) {
   eventi();
   QList<QWidget*> aperte;
   for (QWidget* w : QApplication::topLevelWidgets()) {
-    // la copertura della chiusura non ha nome nel gioco: gliene da' uno la traccia
-    if (dynamic_cast<EffettoChiusura*>(w)) w->setObjectName(QStringLiteral("effettoChiusura"));
     if (w->isVisible() && !w->objectName().isEmpty() && !qobject_cast<QMenu*>(w)) aperte << w;
   }
   std::ranges::sort(aperte, {}, [](QWidget* w) { return w->objectName(); });
