@@ -119,7 +119,11 @@ struct Copione {
     // uno scatto del conto alla rovescia gia' in coda quando si apre un dialogo
     if (cmd == u"scatto-tempo") gfrmGioco->tmrTempo_Timer();
     if (cmd == u"tasti") {
-      for (const QChar c : arg) QTest::keyClick(w, c.toLatin1());
+      // come dalla tastiera vera: al controllo col fuoco, e di li' su fino alla finestra
+      for (const QChar c : arg) {
+        QWidget* fuoco = QApplication::focusWidget();
+        QTest::keyClick(fuoco && fuoco->window() == w ? fuoco : w, c.toLatin1());
+      }
     }
     if (cmd == u"tasto") {
       // chiuso un dialogo, la finestra sotto torna attiva (le scorciatoie valgono solo li')

@@ -397,7 +397,9 @@ bool frmGioco::eventFilter(QObject* oggetto, QEvent* evento) {
       !tasto->modifiers().testFlag(Qt::AltModifier) && !tasto->modifiers().testFlag(Qt::ControlModifier)) {
     Form_KeyPress(testo[0].unicode());
   }
-  return false;
+  // se intanto il fuoco si e' spostato (la parola indovinata spegne i pulsanti) il tasto e' usato:
+  // risalendo arriverebbe alla finestra senza fuoco e conterebbe di nuovo, nel round nuovo
+  return QApplication::focusWidget() != fuoco;
 }
 
 void frmGioco::changeEvent(QEvent* evento) {

@@ -197,10 +197,13 @@ aspetta "$INFO" || sbaglio "nessun messaggio dopo il salvataggio"
 tasti -k Return
 sparisce "$INFO" || sbaglio "il messaggio resta"
 salvata() { tr -d '\r' <"$CORSA/vinta.cap" | awk -F= -v k="$1" '$1 == k { print $2 }'; }
-# il round nella partita salvata e' r*r + chiave: al round 2, punteggio = girasolino - 756 - chiave
+# il round nella partita salvata e' r*r + chiave: al round 2, punteggio = girasolino - 756 - chiave,
+# lettere da scoprire * 6 = ventagli - chiave
 chiave=$(($(salvata 38pistoni) - 4))
 punti=$(($(salvata girasolino) - 756 - chiave))
 [ "$chiave" -ge 1 ] && [ "$chiave" -le 25 ] || sbaglio "la partita salvata non e' al round 2"
+# la L che vince non conta una seconda volta nel round nuovo: sei lettere da scoprire
+[ "$(($(salvata ventagli) - chiave))" = 36 ] || sbaglio "round 2 con $((($(salvata ventagli) - chiave) / 6)) lettere da scoprire"
 [ "$punti" -le 1360 ] && [ "$punti" -ge $((1360 - 2 * durata)) ] ||
   sbaglio "punteggio $punti dopo CAVOLO in $durata s (atteso 1000 + 2 per secondo rimasto)"
 [ "$(finestre | cut -f 6)" = "$TITOLO - Livello 1" ] ||
