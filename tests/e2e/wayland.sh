@@ -63,11 +63,14 @@ def giu(n):
         giu(f)
 giu(json.load(sys.stdin))' "$PID_GIOCO"
 }
-# fino a $2 secondi (5 se manca) una finestra il cui titolo e' $1; in X Y L A la sua area
+# fino a $2 secondi (5 se manca) una finestra il cui titolo e' $1; in X Y L A la sua area, quando
+# sway ha finito di sistemarla (la cornice col titolo arriva dopo: due letture uguali di fila)
 aspetta() {
-  local fino=$((SECONDS + ${2:-5})) riga
-  until riga=$(finestre | awk -F '\t' -v t="$1" '$6 == t && !f { print $1, $2, $3, $4; f = 1 }') && [ -n "$riga" ]; do
+  local fino=$((SECONDS + ${2:-5})) riga prima=""
+  until riga=$(finestre | awk -F '\t' -v t="$1" '$6 == t && !f { print $1, $2, $3, $4; f = 1 }') &&
+    [ -n "$riga" ] && [ "$riga" = "$prima" ]; do
     [ $SECONDS -lt $fino ] || return 1
+    prima=$riga
     sleep 0.1
   done
   read -r X Y L A <<<"$riga"
@@ -180,7 +183,7 @@ for riga in open(sys.argv[1]):
   [ "${BASH_REMATCH[1]}" = "${BASH_REMATCH[3]}" ] && [ "${BASH_REMATCH[4]}" = "${BASH_REMATCH[5]}" ] ||
   sbaglio "non la finestra d'avvio e poi quella del gioco col fuoco: $AVVIO"
 [ "$(finestre | wc -l)" = 1 ] || sbaglio "altre finestre accanto a quella del gioco: $(finestre)"
-finestre | grep -P "^$X\t$Y\t$L\t$A\t1\t" >/dev/null || sbaglio "la finestra del gioco non ha il fuoco: $(finestre)"
+finestre | awk -F '\t' -v t="$TITOLO" '$6 == t && $5 == 1 { f = 1 } END { exit !f }' || sbaglio "la finestra del gioco non ha il fuoco: $(finestre)"
 [ "$(valore Toob k)" = "$((${prima:-0} + 1))" ] || sbaglio "contatore: prima ${prima:-0}, ora '$(valore Toob k)'"
 
 # F2 e CAVOLO: il round vinto, con le vocali A e O (-200) e nessun errore
