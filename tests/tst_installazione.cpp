@@ -36,6 +36,11 @@ private slots:
     PiattaformaQt piattaforma(QStringLiteral("/nessun-modulo-del-suono"));
     QTemporaryDir cartella;
     const auto senzaCartella = [&](QString t) { return t.replace(cartella.path(), QStringLiteral("<cartella>")); };
+    // il gioco senza fuoco (su Wayland non se lo prende da solo): messaggi e domande hanno lui per madre
+    QWidget gioco;
+    gioco.setObjectName(QStringLiteral("frmGioco"));
+    gioco.show();
+    QApplication::setActiveWindow(nullptr);
     QString mostrato;
     QTimer::singleShot(0, [&] {
       auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -45,7 +50,7 @@ private slots:
         if (b->isVisible() && !b->text().isEmpty()) pulsanti << b->text();
       }
       pulsanti.sort();
-      QStringList parti{dlg->windowTitle(), pulsanti.join(u',')};
+      QStringList parti{dlg->windowTitle(), dlg->parentWidget() ? dlg->parentWidget()->objectName() : "-", pulsanti.join(u',')};
       if (auto* m = qobject_cast<QMessageBox*>(dlg)) parti << m->text() << QString::number(m->icon());
       if (auto* f = qobject_cast<QFileDialog*>(dlg))
         parti << f->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText() + " = " + f->nameFilters().join(u',')
