@@ -3,8 +3,8 @@
 # non parte), il suo server audio con l'uscita nulla, il gioco da una cartella di sola lettura con
 # la lista di parole tutta CAVOLO. wtype batte i tasti, un puntatore virtuale fa i clic, grim
 # fotografa, swaymsg dice dove stanno le finestre. La finestra d'avvio e poi quella del gioco, che
-# ha la tastiera senza clic; il contatore sale; F2 e le lettere fino al round vinto (il titolo, il
-# punteggio dalla partita salvata); F1 e il clic che chiude le informazioni; F5 e il clic che chiude
+# ha la tastiera senza clic; il contatore sale; F2 e le lettere fino al round vinto (il titolo; dalla
+# partita salvata il punteggio e il round 2 intatto); F1 e il clic che chiude le informazioni; F5 e il clic che chiude
 # la classifica, fotografata durante l'effetto: i rettangoli stanno sulla finestra, anche dopo che
 # sway l'ha spostata; il suono all'uscita nulla; F3 e ancora F3; Alt+F4, No al salvataggio, il
 # suono d'uscita, lo stato 0, nessun errore di Wayland. Uso: wayland.sh <cartella degli eseguibili>
@@ -17,6 +17,7 @@ PID_SWAY="" PID_AUDIO="" PID_MOUSE="" PID_GIOCO="" PID_REC="" PID_EVENTI=""
 pulisci() {
   exec 3>&- 2>/dev/null || true
   for p in $PID_EVENTI $PID_REC $PID_GIOCO $PID_MOUSE $PID_AUDIO $PID_SWAY; do kill -9 "$p" 2>/dev/null || true; done
+  chmod -R u+w "$LAVORO" 2>/dev/null || true
   rm -rf "$LAVORO"
 }
 trap pulisci EXIT
@@ -37,7 +38,8 @@ output HEADLESS-1 resolution 1024x768 position 0 0
 focus_follows_mouse no
 default_floating_border normal 2
 FINE
-chown -R "$UTENTE:$UTENTE" "$CASA"
+# da root il giocatore e' un utente normale (sway non parte da root); da utente, chi fa la prova
+if [ "$(id -u)" = 0 ]; then chown -R "$UTENTE:$UTENTE" "$CASA"; fi
 
 # al posto della shell (in una sottoshell: il pid resta quello del comando) un comando del
 # giocatore, con un ambiente pulito: la sua casa, la sua cartella di runtime, il suo desktop
