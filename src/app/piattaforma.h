@@ -37,9 +37,11 @@ class Piattaforma {
 public:
   virtual ~Piattaforma() = default;
 
-  // finestre di dialogo
-  virtual Risposta msgBox(const QString& testo, Pulsanti pulsanti, Icona icona,
-                          const QString& titolo) = 0;
+  // finestre di dialogo; il messaggio porta al lettore di schermo, prima del suo testo, gli annunci
+  // del passo non ancora detti (la notifica che lo precede sarebbe interrotta dal messaggio)
+  Risposta msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo);
+  virtual Risposta mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
+                                   const QString& annunci) = 0;
   // stringa vuota se annullato, come l'InputBox classico
   virtual QString inputBox(const QString& prompt, const QString& titolo,
                            const QString& predefinito) = 0;

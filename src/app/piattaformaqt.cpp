@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -102,7 +103,8 @@ PiattaformaQt::PiattaformaQt(const QString& moduloSuono) : mSuono(moduloSuono) {
 
 PiattaformaQt::~PiattaformaQt() = default;
 
-Risposta PiattaformaQt::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
+Risposta PiattaformaQt::mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
+                                        const QString& annunci) {
   QMessageBox box(iconaQt(icona), titolo, testoPerEtichetta(testo),
                   pulsanti == Pulsanti::SiNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
                   QApplication::activeWindow());
@@ -110,6 +112,9 @@ Risposta PiattaformaQt::msgBox(const QString& testo, Pulsanti pulsanti, Icona ic
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
   }
+  // Orca legge il messaggio dal nome della sua etichetta: le notizie in testa, il testo mostrato resta quello
+  auto* etichetta = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (etichetta && !annunci.isEmpty()) etichetta->setAccessibleName(annunci + u'\n' + box.text());
   const int r = box.exec();
   if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
   return r == QMessageBox::Yes ? Risposta::Si : Risposta::No;
