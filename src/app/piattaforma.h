@@ -51,6 +51,11 @@ public:
   virtual QString dialogoSalva(QWidget* padre, const DialogoFile& d) = 0;
   // mostra una finestra modale e ritorna quando si chiude
   virtual void mostraModale(QDialog* finestra) = 0;
+  // fa una cosa quando la finestra, lasciata a un messaggio, e' tornata in primo piano (subito, se lo e')
+  virtual void quandoTornaAttiva(QWidget* finestra, std::function<void()> fai) {
+    (void)finestra;
+    fai();
+  }
 
   // suoni: uno alla volta, ogni nuovo suono ferma il precedente.
   // dispositivoAudio lancia std::runtime_error se non si puo' nemmeno controllare

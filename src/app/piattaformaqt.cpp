@@ -155,6 +155,37 @@ QString PiattaformaQt::dialogoSalva(QWidget* padre, const DialogoFile& d) {
 
 void PiattaformaQt::mostraModale(QDialog* finestra) { finestra->exec(); }
 
+namespace {
+
+// Aspetta che la finestra torni attiva, poi che Qt abbia dato il fuoco al suo controllo (il lettore di
+// schermo ne riceve gli eventi prima di quello che segue); se non torna attiva, due secondi.
+class AlRitorno : public QObject {
+public:
+  AlRitorno(QWidget* finestra, std::function<void()> fai) : QObject(finestra), mFai(std::move(fai)) {
+    finestra->installEventFilter(this);
+    QTimer::singleShot(2000, this, [this] { esegui(); });
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::WindowActivate) QTimer::singleShot(0, this, [this] { esegui(); });
+    return false;
+  }
+
+private:
+  void esegui() {
+    if (!mFai) return;
+    std::exchange(mFai, nullptr)();
+    deleteLater();
+  }
+  std::function<void()> mFai;
+};
+
+}  // namespace
+
+void PiattaformaQt::quandoTornaAttiva(QWidget* finestra, std::function<void()> fai) {
+  if (finestra->isActiveWindow()) return fai();
+  new AlRitorno(finestra, std::move(fai));
+}
+
 bool PiattaformaQt::dispositivoAudio() {
   MotoreSuono* m = mSuono.motore();
   // senza il modulo il controllo della scheda non si puo' fare: e' un errore, non "nessuna scheda"

@@ -23,6 +23,7 @@ public:
   QString dialogoApri(QWidget* padre, const DialogoFile& d) override;
   QString dialogoSalva(QWidget* padre, const DialogoFile& d) override;
   void mostraModale(QDialog* finestra) override;
+  void quandoTornaAttiva(QWidget* finestra, std::function<void()> fai) override;
 
   bool dispositivoAudio() override;
   void chiudiInputBox() override;

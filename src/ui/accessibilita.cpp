@@ -9,6 +9,7 @@
 #include <functional>
 #include <utility>
 
+#include "app/piattaforma.h"
 #include "extras/cornice.h"
 #include "play/frmgioco.h"
 
@@ -21,6 +22,7 @@ QPointer<QWidget> gVoce;
 int gintPassi = 0;
 QStringList gAnnunci;
 QPointer<QWidget> gFinestraAnnunci;
+bool gblnMessaggioNelPasso = false;
 bool gblnAnnunciSospesi = false;
 
 struct Figura {
@@ -216,15 +218,29 @@ void psubAnnuncia(QWidget* finestra, const QString& testo) {
 
 void psubSospendiAnnunci(bool sospesi) { gblnAnnunciSospesi = sospesi; }
 
-QString pfuncPrendiAnnunci() { return std::exchange(gAnnunci, {}).join(u' '); }
+QString pfuncPrendiAnnunci() {
+  // il messaggio prende il fuoco: la finestra del gioco lo riavra' solo dopo
+  if (gintPassi > 0) gblnMessaggioNelPasso = true;
+  return std::exchange(gAnnunci, {}).join(u' ');
+}
 
 PassoGiocatore::PassoGiocatore() { ++gintPassi; }
 
 PassoGiocatore::~PassoGiocatore() {
   if (--gintPassi > 0) return;
+  const bool messaggio = std::exchange(gblnMessaggioNelPasso, false);
   const QString testo = pfuncPrendiAnnunci();
+  gblnMessaggioNelPasso = false;
   // la finestra chiusa nel frattempo non dice piu' nulla
-  if (!testo.isEmpty() && gFinestraAnnunci) dici(gFinestraAnnunci, testo);
+  if (testo.isEmpty() || !gFinestraAnnunci) return;
+  // dopo un messaggio la finestra torna in primo piano e Orca dice di lei: l'annuncio viene dopo
+  if (!messaggio) {
+    dici(gFinestraAnnunci, testo);
+    return;
+  }
+  piattaforma().quandoTornaAttiva(gFinestraAnnunci->window(), [finestra = gFinestraAnnunci, testo] {
+    if (finestra) dici(finestra, testo);
+  });
 }
 
 QString pfuncLeggiParola(const QString& caselle) {
