@@ -83,6 +83,16 @@ dbus-run-session -- bash -c '
     echo "TASTO $(ora) menu File" >>"$LAVORO/tasti.txt"
     xdotool mousemove --window "$(xdotool getactivewindow)" 16 8 click 1; sleep 0.8
   }
+  # come chi ascolta prima di rispondere: fino a 10 s, che Orca legga il messaggio o il dialogo appena aperto
+  LETTI=0
+  ascolta() {
+    local n
+    for _ in $(seq 1 100); do
+      n=$(grep -c "SPEECH OUTPUT: .\(alert\| Veltrak Info Service... dialog\| Veltrak Mr.Gorbio 1.0 - Classifica dialog\)" "$LAVORO/orca.log")
+      [ "$n" -gt "$LETTI" ] && { LETTI=$n; sleep 0.5; return 0; }
+      sleep 0.1
+    done
+  }
   scrivi() { echo "TASTO $(ora) $1" >>"$LAVORO/tasti.txt"; xdotool type --delay 40 "$1"; sleep 0.3; }
   INFO=" Veltrak Info" GIOCO_T=" Veltrak Mr.Gorbio 1.0"
   fuoco "$GIOCO_T"; sleep 1
@@ -91,28 +101,31 @@ dbus-run-session -- bash -c '
   scena "jolly"
   pulsante 2 2.5
   scena "soluzione giusta"
-  pulsante 1 1; fuoco "$INFO"; scrivi cavolo; premi Return 4.5
+  pulsante 1 1; fuoco "$INFO"; ascolta; scrivi cavolo; premi Return 4.5
   scena "soluzione sbagliata, game over con la classifica"
-  fuoco "$GIOCO_T"; pulsante 1 1; fuoco "$INFO"; scrivi pippo; premi Return 15
-  fuoco "$INFO"; premi Return 1.5; fuoco "$INFO"; scrivi Ugo; premi Return 2
-  fuoco "$GIOCO_T - Classifica"; premi Escape 2; fuoco "Veltrak Info"; premi Return 3
+  fuoco "$GIOCO_T"; pulsante 1 1; fuoco "$INFO"; ascolta; scrivi pippo; premi Return 15
+  fuoco "$INFO"; ascolta; premi Return 1.5; fuoco "$INFO"; ascolta; scrivi Ugo; premi Return 2
+  fuoco "$GIOCO_T - Classifica"; ascolta; premi Escape 2; fuoco "Veltrak Info"; ascolta; premi Return 3
   scena "resa"
-  fuoco "$GIOCO_T"; pulsante 3 15; fuoco "Veltrak Info"; premi Return 3
+  fuoco "$GIOCO_T"; pulsante 3 15; fuoco "Veltrak Info"; ascolta; premi Return 3
   scena "game over all ottavo errore"
   fuoco "$GIOCO_T"
   premi b 2.3; premi d 1.4; premi e 2.2; premi f 2.3; premi g 1.7; premi h 2.3; premi i 5.2; premi m 11
-  fuoco "Veltrak Info"; premi Escape 2
+  fuoco "Veltrak Info"; ascolta; premi Escape 2
   scena "partita caricata e tempo scaduto"
   fuoco "$GIOCO_T"; menu_file; premi c 1.5; fuoco "Carica gioco"; scrivi r20.cap; premi Return 1.5
-  fuoco "$INFO"; premi Return 17
-  fuoco "$INFO"; premi Return 14
-  fuoco "$INFO"; premi Return 1.5; fuoco "$INFO"; scrivi Eva; premi Return 2
-  fuoco "$GIOCO_T - Classifica"; premi Escape 2; fuoco "Veltrak Info"; premi Escape 2
+  fuoco "$INFO"; ascolta; premi Return 17
+  fuoco "$INFO"; ascolta; premi Return 14
+  fuoco "$INFO"; ascolta; premi Return 1.5; fuoco "$INFO"; ascolta; scrivi Eva; premi Return 2
+  fuoco "$GIOCO_T - Classifica"; ascolta; premi Escape 2; fuoco "Veltrak Info"; ascolta; premi Escape 2
   scena "pausa"
-  fuoco "$GIOCO_T"; premi F2 4; premi F3 1.5; fuoco "$INFO"; premi F3 2; fuoco "$GIOCO_T"; premi o 7
+  fuoco "$GIOCO_T"; premi F2 4; premi F3 1.5; fuoco "$INFO"; ascolta; premi F3 2; fuoco "$GIOCO_T"; premi o 7
   scena "fine"
   kill "$GIOCO" "$WM" 2>/dev/null
   pkill -TERM -P "$ORCA"
+  # se Orca non si chiude da se, via tutto il suo spazio di processi
+  for _ in $(seq 1 50); do kill -0 "$ORCA" 2>/dev/null || break; sleep 0.1; done
+  kill -KILL "$ORCA" 2>/dev/null
   wait "$ORCA" "$GIOCO" "$WM" 2>/dev/null
   kill "$BUS" 2>/dev/null
   true
