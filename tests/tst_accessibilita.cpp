@@ -1,4 +1,4 @@
-// Quello che legge un lettore di schermo: gli annunci della partita passo per passo,
+// Quello che legge un lettore di schermo: gli annunci della partita passo per passo (uno per passo),
 // i nomi, i ruoli, gli stati e le azioni dei controlli, i nomi delle immagini.
 #include <QAccessible>
 #include <QDirIterator>
@@ -47,9 +47,12 @@ private slots:
     Tavolo t({QStringLiteral("CAVOLO"), QStringLiteral("CAVOLO")});
     t.f->show();  // una finestra nascosta non mostra la voce
     t.rispondi("No");
+    qsizetype messaggi = 0;
     for (const QString& passo : passi.split(u' ')) {
       gAnnunci.clear();
+      messaggi = t.finta.messaggi.size();
       if (passo == u"N") t.nuovaPartita();
+      else if (passo == u"F7") QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : t.f.get(), Qt::Key_F7);
       else if (passo.startsWith(u'+')) t.finta.avanza(passo.mid(1).toInt() * 1000);
       else if (passo == u"!J") t.f->cmdGioco_Click(2);
       else if (passo == u"!A") t.f->cmdGioco_Click(3);
@@ -58,7 +61,12 @@ private slots:
         t.f->cmdGioco_Click(1);
       } else t.premi(passo);
     }
-    QCOMPARE(gAnnunci.join(u'|'), annunci);
+    // le notizie lette aprendo un messaggio vengono prima delle notifiche, dette a fine passo
+    QStringList detti;
+    for (const auto& m : t.finta.messaggi.mid(messaggi)) {
+      if (!m.annunci.isEmpty()) detti << QStringLiteral("messaggio: ") + m.annunci;
+    }
+    QCOMPARE((detti + gAnnunci).join(u'|'), annunci);
     for (const QString& voce : nomi.split(u';')) {
       const qsizetype i = voce.indexOf(QRegularExpression(QStringLiteral("[=~]")));
       const auto testo = voce[i] == u'=' ? QAccessible::Name : QAccessible::Description;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QSet>
 #include <QtTest>
 
 #include "app/avvio.h"
@@ -40,6 +41,7 @@ struct Copione {
   // passi da fare all'inizio delle prossime attese, uno per attesa, sulla finestra dove si sono preparati
   QList<std::pair<QString, QPointer<QWidget>>> nellAttesa;
   qsizetype mPasso = 0;  // il passo in corso del copione, per la fine del programma
+  QSet<qsizetype> confini;  // dove il giocatore agisce, nell'elenco degli eventi della finta
   std::unique_ptr<SenzaFuoco> senzaFuoco;
 
   // quello che si vede mentre un messaggio o una InputBox aspettano il giocatore
@@ -121,6 +123,7 @@ struct Copione {
     if (cmd == u"tasti") {
       // come dalla tastiera vera: al controllo col fuoco, e di li' su fino alla finestra
       for (const QChar c : arg) {
+        confini.insert(finta.eventi.size());
         QWidget* fuoco = QApplication::focusWidget();
         QTest::keyClick(fuoco && fuoco->window() == w ? fuoco : w, c.toLatin1());
       }
@@ -178,6 +181,7 @@ struct Copione {
     if (preparazioni.contains(cmd)) return esegui(riga, sotto, w);
     const qsizetype n = reg.titolo((dentro ? "  > " : "") + riga);
     if (!dentro) mPasso = n;
+    confini.insert(finta.eventi.size());
     esegui(riga, sotto, w);
     reg.fine(n);
   }
@@ -195,6 +199,17 @@ struct Copione {
       QVERIFY2(finta.inatteso.isEmpty(), qPrintable(righe[i - sotto.size()] + ": " + finta.inatteso.join(", ")));
     }
     // una mossa preparata e mai usata: il copione non gioca la partita che crede
+    // quello che un passo del giocatore fa succedere, fino a quando il gioco lo aspetta di nuovo (un suo passo
+    // dopo, un messaggio, una domanda, un dialogo), si dice in una frase sola: Orca taglia una frase con la
+    // seguente; gli avvisi del tempo che sta per finire possono interrompere
+    int annunci = 0;
+    for (qsizetype i = 0; i < finta.eventi.size(); ++i) {
+      const QString tipo = finta.eventi[i].section(':', 0, 0), resto = finta.eventi[i].section(':', 1);
+      if (confini.contains(i) || QStringList{"msg", "input", "apri", "salva"}.contains(tipo)) annunci = 0;
+      const bool avviso = resto.startsWith(u"Manca");
+      QVERIFY2(!((tipo == u"annuncio" && !avviso) || tipo == u"nelmessaggio") || ++annunci == 1,
+               qPrintable("un secondo annuncio nello stesso passo: " + resto));
+    }
     const qsizetype avanzate[] = {finta.risposte.size(), finta.testiInput.size(), finta.percorsiFile.size(),
                                   finta.azioniModali.size(), finta.casuali.size(), nellAttesa.size()};
     QVERIFY2(std::ranges::all_of(avanzate, [](qsizetype n) { return n == 0; }) && avanzaNellInput == 0,

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "ui/accessibilita.h"
+
 namespace {
 Piattaforma* gPiattaforma = nullptr;
 }
@@ -12,3 +14,7 @@ Piattaforma& piattaforma() {
 }
 
 void impostaPiattaforma(Piattaforma* p) { gPiattaforma = p; }
+
+Risposta Piattaforma::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
+  return mostraMessaggio(testo, pulsanti, icona, titolo, pfuncPrendiAnnunci());
+}

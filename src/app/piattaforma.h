@@ -37,9 +37,11 @@ class Piattaforma {
 public:
   virtual ~Piattaforma() = default;
 
-  // finestre di dialogo
-  virtual Risposta msgBox(const QString& testo, Pulsanti pulsanti, Icona icona,
-                          const QString& titolo) = 0;
+  // finestre di dialogo; il messaggio porta al lettore di schermo, prima del suo testo, gli annunci
+  // del passo non ancora detti (la notifica che lo precede sarebbe interrotta dal messaggio)
+  Risposta msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo);
+  virtual Risposta mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
+                                   const QString& annunci) = 0;
   // stringa vuota se annullato, come l'InputBox classico
   virtual QString inputBox(const QString& prompt, const QString& titolo,
                            const QString& predefinito) = 0;
@@ -49,6 +51,11 @@ public:
   virtual QString dialogoSalva(QWidget* padre, const DialogoFile& d) = 0;
   // mostra una finestra modale e ritorna quando si chiude
   virtual void mostraModale(QDialog* finestra) = 0;
+  // fa una cosa quando la finestra, lasciata a un messaggio, e' tornata in primo piano (subito, se lo e')
+  virtual void quandoTornaAttiva(QWidget* finestra, std::function<void()> fai) {
+    (void)finestra;
+    fai();
+  }
 
   // suoni: uno alla volta, ogni nuovo suono ferma il precedente.
   // dispositivoAudio lancia std::runtime_error se non si puo' nemmeno controllare

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -114,7 +115,8 @@ PiattaformaQt::PiattaformaQt(const QString& moduloSuono) : mSuono(moduloSuono) {
 
 PiattaformaQt::~PiattaformaQt() = default;
 
-Risposta PiattaformaQt::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
+Risposta PiattaformaQt::mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
+                                        const QString& annunci) {
   QMessageBox box(iconaQt(icona), titolo, testoPerEtichetta(testo),
                   pulsanti == Pulsanti::SiNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok,
                   finestraMadre());
@@ -122,6 +124,9 @@ Risposta PiattaformaQt::msgBox(const QString& testo, Pulsanti pulsanti, Icona ic
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
   }
+  // Orca legge il messaggio dal nome della sua etichetta: le notizie in testa, il testo mostrato resta quello
+  auto* etichetta = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (etichetta && !annunci.isEmpty()) etichetta->setAccessibleName(annunci + u'\n' + box.text());
   const int r = box.exec();
   if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
   return r == QMessageBox::Yes ? Risposta::Si : Risposta::No;
@@ -161,6 +166,37 @@ QString PiattaformaQt::dialogoSalva(QWidget* padre, const DialogoFile& d) {
 }
 
 void PiattaformaQt::mostraModale(QDialog* finestra) { finestra->exec(); }
+
+namespace {
+
+// Aspetta che la finestra torni attiva, poi che Qt abbia dato il fuoco al suo controllo (il lettore di
+// schermo ne riceve gli eventi prima di quello che segue); se non torna attiva, due secondi.
+class AlRitorno : public QObject {
+public:
+  AlRitorno(QWidget* finestra, std::function<void()> fai) : QObject(finestra), mFai(std::move(fai)) {
+    finestra->installEventFilter(this);
+    QTimer::singleShot(2000, this, [this] { esegui(); });
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::WindowActivate) QTimer::singleShot(0, this, [this] { esegui(); });
+    return false;
+  }
+
+private:
+  void esegui() {
+    if (!mFai) return;
+    std::exchange(mFai, nullptr)();
+    deleteLater();
+  }
+  std::function<void()> mFai;
+};
+
+}  // namespace
+
+void PiattaformaQt::quandoTornaAttiva(QWidget* finestra, std::function<void()> fai) {
+  if (finestra->isActiveWindow()) return fai();
+  new AlRitorno(finestra, std::move(fai));
+}
 
 bool PiattaformaQt::dispositivoAudio() {
   MotoreSuono* m = mSuono.motore();

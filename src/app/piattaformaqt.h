@@ -17,11 +17,13 @@ public:
   explicit PiattaformaQt(const QString& moduloSuono = pfuncPercorsoModuloSuono());
   ~PiattaformaQt() override;
 
-  Risposta msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) override;
+  Risposta mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
+                           const QString& annunci) override;
   QString inputBox(const QString& prompt, const QString& titolo, const QString& predefinito) override;
   QString dialogoApri(QWidget* padre, const DialogoFile& d) override;
   QString dialogoSalva(QWidget* padre, const DialogoFile& d) override;
   void mostraModale(QDialog* finestra) override;
+  void quandoTornaAttiva(QWidget* finestra, std::function<void()> fai) override;
 
   bool dispositivoAudio() override;
   void chiudiInputBox() override;

@@ -28,7 +28,7 @@ QString pfuncTitoloBrano();
 enum : int { PUNTATORE_NORMALE = 0, PUNTATORE_CLESSIDRA = 11, PUNTATORE_DIVIETO = 12, PUNTATORE_MANO = 99 };
 
 // Codici tasto classici usati dal gestore dei tasti.
-enum : int { vbKeyF3 = 114, vbKeyF4 = 115, vbAltMask = 4 };
+enum : int { vbKeyF3 = 114, vbKeyF4 = 115, vbKeyF7 = 118, vbAltMask = 4 };
 
 class frmGioco : public QMainWindow {
   Q_OBJECT

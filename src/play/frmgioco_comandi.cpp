@@ -4,6 +4,7 @@
 #include "app/modgenerale.h"
 #include "app/piattaforma.h"
 #include "play/frmgioco.h"
+#include "ui/accessibilita.h"
 #include "ui/frmpausa.h"
 
 namespace {
@@ -66,6 +67,14 @@ void frmGioco::mnuFileEsci_Click() {
 }
 
 void frmGioco::Form_KeyDown(int KeyCode, int Shift) {
+  // F7: il lettore di schermo dice tempo, parola, errori, punteggio e round, senza cambiare nulla
+  if (KeyCode == vbKeyF7 && Shift == 0) {
+    const PassoGiocatore passo;
+    QString caselle;
+    for (int i = 1; i <= 10; ++i) caselle += lblParolaCercata(i)->text();
+    msubAnnuncia(pfuncAnnuncioStato(gblnPartitaInCorso, mintMinuti, mintSecondi, caselle, mintErrori, mlngPunteggio,
+                                    pfuncRound()));
+  }
   if (KeyCode == vbKeyF4 && (Shift & vbAltMask) != 0) {
     mblnEsciDaTastiera = true;
     mnuFileEsci_Click();

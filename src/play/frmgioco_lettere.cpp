@@ -6,6 +6,7 @@
 #include "ui/accessibilita.h"
 
 void frmGioco::lblInputLettera_Click(int Index) {
+  const PassoGiocatore passo;
   if (mblnOccupato) return;
   lblInputLettera(Index)->setEnabled(false);
   mfuncProvaLettera(lblInputLettera(Index)->Tag);

@@ -13,6 +13,7 @@
 
 void frmGioco::cmdGioco_Click(int Index) {
   if (MousePointer() == PUNTATORE_CLESSIDRA) return;
+  const PassoGiocatore passo;
   try {
     switch (Index) {
       case 1: msubSoluzione(); break;
@@ -36,7 +37,7 @@ void frmGioco::msubSoluzione() {
     for (int i = 1; i <= 10; ++i) lblParolaCercata(i)->setText(parola.mid(i - 1, 1));
     msubParolaIndovinata();
   } else {
-    psubPremettiAnnuncio(QStringLiteral("Soluzione sbagliata."));
+    msubAnnuncia(QStringLiteral("Soluzione sbagliata."));
     cmdGioco_Click(3);
   }
 }
@@ -57,7 +58,7 @@ void frmGioco::msubJolly() {
 }
 
 void frmGioco::msubResa() {
-  msubAnnuncia(QStringLiteral("Resa: Mr. Gorbio va fino in fondo al cappio."));
+  msubAnnuncia(QStringLiteral("Resa."));
   mblnOccupato = true;
   setMousePointer(PUNTATORE_CLESSIDRA);
   setPuntatoreLettere(PUNTATORE_CLESSIDRA);
@@ -82,6 +83,7 @@ void frmGioco::msubMostraTempo() { lblTempo->setText(pfuncTestoTempo(mintMinuti,
 
 void frmGioco::tmrTempo_Timer() {
   if (mblnTempoScaduto) return;
+  const PassoGiocatore passo;
   --mintSecondi;
   if (mintSecondi <= 0 && mintMinuti <= 0) {
     // il tempo scade una volta sola e il contatore non scende sotto zero

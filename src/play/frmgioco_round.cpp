@@ -11,6 +11,7 @@
 #include "ui/aspetto.h"
 
 void frmGioco::mnuFileNuovogioco_Click() {
+  const PassoGiocatore passo;
   psubFermaSuono();
   tmrWaveMp3.setInterval(0);
   lblRound->setText(QStringLiteral("0"));
@@ -77,8 +78,8 @@ void frmGioco::msubNuovoRound() {
     setMousePointer(PUNTATORE_NORMALE);
     tmrTempo.setEnabled(true);
     tmrTempo.setInterval(1000);
-    msubAnnuncia(pfuncAnnuncioRound(pfuncRound(), pfuncLivelloDaMostrare(pfuncRound()), mlngPunteggio,
-                                    static_cast<int>(n), limite.testo));
+    msubAnnuncia(pfuncAnnuncioRound(pfuncRound(), pfuncLivelloDaMostrare(pfuncRound()), static_cast<int>(n),
+                                    limite.minuti, limite.secondi));
   } catch (const std::exception& e) {
     psubErroreFatale(pfuncTestoErroreImprevisto(QStringLiteral("frmGioco.msubNuovoRound"), QString::fromUtf8(e.what())));
   }

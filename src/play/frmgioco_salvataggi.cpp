@@ -72,6 +72,7 @@ void frmGioco::mnuFileSalva_Click() {
 }
 
 void frmGioco::mnuFileCarica_Click() {
+  const PassoGiocatore passo;
   const QString percorso =
       mfuncApriSalvaDialog(1, QStringLiteral("Carica gioco..."), NOME_FILE, filtroFile(), cartellaProgramma(), ESTENSIONE);
   if (percorso.trimmed().isEmpty()) return;
@@ -117,13 +118,16 @@ void frmGioco::mnuFileCarica_Click() {
   for (int i = 1; i <= 21; ++i) lblInputLettera(i)->setEnabled(s.lettere[static_cast<std::size_t>(i)]);
   for (int i = 1; i <= 10; ++i) lblParolaCercata(i)->setText(s.caselle[static_cast<std::size_t>(i)]);
   msubDisponiCaselle();
+  // la partita com'e' si legge insieme al messaggio che segue
+  QString caselle;
+  for (int i = 1; i <= 10; ++i) caselle += lblParolaCercata(i)->text();
+  msubAnnuncia(pfuncAnnuncioCaricata(s.round, s.errori, s.minuti, s.secondi, caselle));
   psubAttendi(0.35F);
   piattaforma().msgBox(QStringLiteral("La partita è stata caricata !") + CRLF + CRLF +
                            QStringLiteral("Preparati ad iniziare..."),
                        Pulsanti::Ok, Icona::Informazione, TITOLO_INFO);
   tmrTempo.setInterval(1000);
   gblnFinestraAperta = false;
-  msubAnnuncia(pfuncAnnuncioRound(s.round, 0, s.punteggio, static_cast<int>(gstrParola.size()), lblTempo->text()));
 }
 
 QString frmGioco::mfuncApriSalvaDialog(int modo, const QString& titolo, const QString& nomeFile, const QString& filtro,

@@ -7,16 +7,22 @@
 #include <QLabel>
 #include <QPointer>
 #include <functional>
+#include <utility>
 
+#include "app/piattaforma.h"
 #include "extras/cornice.h"
 #include "play/frmgioco.h"
 
 namespace {
 
-// La voce degli annunci, un controllo senza misura che si mostra a ogni annuncio,
-// il testo da dire in testa al prossimo, e se per ora si tace.
+// La voce degli annunci, un controllo senza misura che si mostra a ogni annuncio;
+// i passi del giocatore in corso, uno dentro l'altro, e gli annunci che aspettano la loro fine;
+// se per ora si tace.
 QPointer<QWidget> gVoce;
-QString gPremessa;
+int gintPassi = 0;
+QStringList gAnnunci;
+QPointer<QWidget> gFinestraAnnunci;
+bool gblnMessaggioNelPasso = false;
 bool gblnAnnunciSospesi = false;
 
 struct Figura {
@@ -192,18 +198,50 @@ void psubNominaImmagine(QWidget* immagine, const QString& risorsa) {
   immagine->setAccessibleDescription(f ? QString::fromUtf8(f->descrizione) : QString());
 }
 
-void psubAnnuncia(QWidget* finestra, const QString& testo) {
-  if (gblnAnnunciSospesi) return;
+namespace {
+
+void dici(QWidget* finestra, const QString& testo) {
   QWidget* v = voce(finestra);
-  v->setAccessibleName(gPremessa.isEmpty() ? testo : gPremessa + u' ' + testo);
-  gPremessa.clear();
+  v->setAccessibleName(testo);
   v->hide();
   v->show();
 }
 
-void psubPremettiAnnuncio(const QString& testo) { gPremessa = testo; }
+}  // namespace
+
+void psubAnnuncia(QWidget* finestra, const QString& testo) {
+  if (gblnAnnunciSospesi) return;
+  if (gintPassi == 0) return dici(finestra, testo);
+  gAnnunci << testo;
+  gFinestraAnnunci = finestra;
+}
 
 void psubSospendiAnnunci(bool sospesi) { gblnAnnunciSospesi = sospesi; }
+
+QString pfuncPrendiAnnunci() {
+  // il messaggio prende il fuoco: la finestra del gioco lo riavra' solo dopo
+  if (gintPassi > 0) gblnMessaggioNelPasso = true;
+  return std::exchange(gAnnunci, {}).join(u' ');
+}
+
+PassoGiocatore::PassoGiocatore() { ++gintPassi; }
+
+PassoGiocatore::~PassoGiocatore() {
+  if (--gintPassi > 0) return;
+  const bool messaggio = std::exchange(gblnMessaggioNelPasso, false);
+  const QString testo = pfuncPrendiAnnunci();
+  gblnMessaggioNelPasso = false;
+  // la finestra chiusa nel frattempo non dice piu' nulla
+  if (testo.isEmpty() || !gFinestraAnnunci) return;
+  // dopo un messaggio la finestra torna in primo piano e Orca dice di lei: l'annuncio viene dopo
+  if (!messaggio) {
+    dici(gFinestraAnnunci, testo);
+    return;
+  }
+  piattaforma().quandoTornaAttiva(gFinestraAnnunci->window(), [finestra = gFinestraAnnunci, testo] {
+    if (finestra) dici(finestra, testo);
+  });
+}
 
 QString pfuncLeggiParola(const QString& caselle) {
   QStringList parti;
@@ -211,10 +249,24 @@ QString pfuncLeggiParola(const QString& caselle) {
   return parti.join(u' ');
 }
 
-QString pfuncAnnuncioRound(int round, int livelloNuovo, qint32 punteggio, int lunghezza, const QString& tempo) {
+QString pfuncLeggiTempo(int minuti, int secondi) {
+  const QString m = minuti == 1 ? QStringLiteral("1 minuto") : QStringLiteral("%1 minuti").arg(minuti);
+  const QString s = secondi == 1 ? QStringLiteral("1 secondo") : QStringLiteral("%1 secondi").arg(secondi);
+  if (minuti <= 0) return s;
+  return secondi == 0 ? m : m + QStringLiteral(" e ") + s;
+}
+
+QString pfuncAnnuncioRound(int round, int livelloNuovo, int lunghezza, int minuti, int secondi) {
   QString t = QStringLiteral("Round %1").arg(round);
   if (livelloNuovo > 0) t += QStringLiteral(", livello %1").arg(livelloNuovo);
-  return t + QStringLiteral(". Punteggio %1. Parola di %2 lettere. Tempo %3.").arg(punteggio).arg(lunghezza).arg(tempo);
+  return t + QStringLiteral(", %1 lettere, %2.").arg(lunghezza).arg(pfuncLeggiTempo(minuti, secondi));
+}
+
+QString pfuncAnnuncioCaricata(int round, int errori, int minuti, int secondi, const QString& caselle) {
+  return QStringLiteral("Round %1, errori %2 di 8, %3. Parola: %4.")
+      .arg(round)
+      .arg(errori)
+      .arg(pfuncLeggiTempo(minuti, secondi), pfuncLeggiParola(caselle));
 }
 
 QString pfuncAnnuncioLettera(const QString& lettera, int volte, bool jolly, const QString& caselle) {
@@ -223,14 +275,13 @@ QString pfuncAnnuncioLettera(const QString& lettera, int volte, bool jolly, cons
          QStringLiteral(". Parola: ") + pfuncLeggiParola(caselle) + u'.';
 }
 
+// la figura dello stadio resta nella descrizione dell'immagine: l'annuncio dice solo la notizia
 QString pfuncAnnuncioErrore(const QString& lettera, int stadio) {
-  const Figura* f = figura(QStringLiteral("id_0") + QString::number(stadio));
-  return lettera + QStringLiteral(" non c'è. Errore %1 di 8").arg(stadio) +
-         (f ? QStringLiteral(": ") + QString::fromUtf8(f->descrizione) : QString()) + u'.';
+  return lettera + QStringLiteral(" non c'è. Errore %1 di 8.").arg(stadio);
 }
 
 QString pfuncAnnuncioVinto(const QString& parola, qint32 puntiRound) {
-  return QStringLiteral("Parola indovinata: %1! Il round vale %2 punti.").arg(parola).arg(puntiRound);
+  return QStringLiteral("Indovinata: %1, %2 punti.").arg(parola).arg(puntiRound);
 }
 
 QString pfuncAnnuncioFine(const QString& parola, qint32 punteggio) {
@@ -241,4 +292,14 @@ QString pfuncAnnuncioTempo(int minuti, int secondi) {
   if (minuti == 1 && secondi == 0) return QStringLiteral("Manca un minuto.");
   if (minuti == 0 && (secondi == 30 || secondi == 10)) return QStringLiteral("Mancano %1 secondi.").arg(secondi);
   return {};
+}
+
+QString pfuncAnnuncioStato(bool partita, int minuti, int secondi, const QString& caselle, int errori, qint32 punteggio,
+                           int round) {
+  if (!partita) return QStringLiteral("Nessuna partita. F2 per iniziare.");
+  return QStringLiteral("Tempo %1. Parola: %2. Errori %3 di 8. Punteggio %4. Round %5.")
+      .arg(pfuncLeggiTempo(minuti, secondi), pfuncLeggiParola(caselle))
+      .arg(errori)
+      .arg(punteggio)
+      .arg(round);
 }

@@ -61,8 +61,11 @@ int PiattaformaFinta::timerAttivi() const {
   return static_cast<int>(std::count_if(mTimer.begin(), mTimer.end(), [](const TimerFinto* t) { return t->attivo; }));
 }
 
-Risposta PiattaformaFinta::msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) {
-  Messaggio m{testo, titolo, pulsanti, icona};
+Risposta PiattaformaFinta::mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
+                                           const QString& annunci) {
+  Messaggio m{testo, titolo, pulsanti, icona, Risposta::Ok, annunci};
+  // quello che il lettore di schermo dice aprendo il messaggio, prima del suo testo
+  if (tuttiGliEventi && !annunci.isEmpty()) eventi.append(QStringLiteral("nelmessaggio:") + annunci);
   if (pulsanti != Pulsanti::Ok && risposte.isEmpty()) inatteso.append(testo);
   if (pulsanti != Pulsanti::Ok) m.risposta = risposte.isEmpty() ? Risposta::No : risposte.takeFirst();
   messaggi.append(m);

@@ -23,6 +23,7 @@ public:
     Pulsanti pulsanti;
     Icona icona;
     Risposta risposta = Risposta::Ok;
+    QString annunci;  // letti dal lettore di schermo prima del testo
   };
 
   // risposte preparate: Si/No, InputBox, dialoghi apri/salva, finestre modali, rnd()
@@ -35,7 +36,7 @@ public:
   std::function<void()> allInput;                     // mentre una InputBox e' aperta
   std::function<void()> allAttesa;                    // all'inizio di ogni attesa
   std::function<void()> primaDiSuonoODialogo;        // prima che un suono parta o un dialogo dei file si apra
-  bool tuttiGliEventi = false;  // anche gli arresti del suono e le risposte prese dalle InputBox
+  bool tuttiGliEventi = false;  // anche gli arresti del suono, le risposte prese dalle InputBox, gli annunci nei messaggi
 
   // registro; "eventi" tiene tutto in ordine: "msg:", "suono:", "attesa:ms", "finestra:", "link:"...
   QList<Messaggio> messaggi;
@@ -64,7 +65,8 @@ public:
   int timerAttivi() const;
   QString ultimoMessaggio() const { return messaggi.isEmpty() ? QString() : messaggi.constLast().testo; }
 
-  Risposta msgBox(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo) override;
+  Risposta mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
+                           const QString& annunci) override;
   QString inputBox(const QString& prompt, const QString& titolo, const QString& predefinito) override;
   QString dialogoApri(QWidget*, const DialogoFile& d) override { return prossimoPercorso(d, "apri:"); }
   QString dialogoSalva(QWidget*, const DialogoFile& d) override { return prossimoPercorso(d, "salva:"); }

@@ -243,6 +243,8 @@ void Registratore::eventi() {
       ++mInput;
     } else if (tipo == u"risposta" || tipo == u"annuncio") {
       righe << "  " + tipo + ' ' + testo(resto);
+    } else if (tipo == u"nelmessaggio") {
+      righe << "  annuncio nel messaggio " + testo(resto);
     } else if (tipo == u"apri" || tipo == u"salva") {
       const DialogoFile& d = mFinta.dialoghi[mDialoghi];
       righe << pulito(QStringLiteral("  dialogo %1 %2 nome=%3 filtro=%4 cartella=%5 estensione=%6 -> %7")
