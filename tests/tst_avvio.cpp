@@ -1,7 +1,10 @@
 // L'avvio: ogni uscita con il suo messaggio, il contatore degli avvii,
 // l'avviso della scheda audio, il nome del sistema e le figure della finestra d'avvio.
+// totalUsed() della cache delle figure, come nelle prove di Qt
+#define Q_TEST_QPIXMAPCACHE
 #include <QCheckBox>
 #include <QDialog>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QtTest>
 #include <sys/mount.h>
@@ -16,6 +19,8 @@
 #include "scores/classifica.h"
 #include "support/aiuti.h"
 #include "support/piattaformafinta.h"
+#include "ui/aspetto.h"
+#include "ui/frmpausa.h"
 
 namespace {
 
@@ -186,6 +191,22 @@ private slots:
     frmInfoMrGorbio info;
     QCOMPARE(avvio.lblDummy(5)->text() + ' ' + gstrDataProgetto,
              info.findChild<QLabel*>(QStringLiteral("lblLuogoDataProgetto"))->text());
+  }
+
+  // Fusion mette nella cache delle figure la faccia di ogni pulsante, con la tavolozza nella chiave,
+  // e ogni finestra aperta di nuovo ha una tavolozza nuova: con l'aspetto del gioco, dopo 40 pause
+  // aperte e disegnate la cache non cresce piu' (col limite di Qt, 10 MB, cresceva per un'ora)
+  void cacheDelleFigurePiena() {
+    AmbienteTest amb;
+    psubApplicaAspetto();
+    QPixmapCache::clear();
+    const auto apri = [](int volte) {
+      for (int i = 0; i < volte; ++i) frmPausa().grab();
+      return QPixmapCache::totalUsed();
+    };
+    const int dopo40 = apri(40);
+    QVERIFY(dopo40 > 0);
+    QCOMPARE(apri(360), dopo40);
   }
 };
 

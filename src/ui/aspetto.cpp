@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QPixmapCache>
 #include <QStyleFactory>
 #include <QWidget>
 #include <cmath>
@@ -11,13 +12,19 @@
 
 namespace {
 const QString FAMIGLIA = QStringLiteral("Liberation Sans");
-}
+constexpr int LIMITE_CACHE_FIGURE_KB = 1024;
+}  // namespace
 
 void psubApplicaAspetto() {
   for (const char* f : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"}) {
     QFontDatabase::addApplicationFont(QString::fromLatin1(f));
   }
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  // Fusion mette nella cache delle figure la faccia di ogni pulsante, con la tavolozza nella
+  // chiave: ogni finestra aperta di nuovo ha una tavolozza nuova, e la cache cresceva per un'ora
+  // fino ai 10 MB di Qt. 1 MB tiene le figure delle finestre (al piu' 0,6 MB, quelle del contatto)
+  // e i pulsanti di quelle aperte; le facce delle finestre chiuse escono per prime.
+  QPixmapCache::setCacheLimit(LIMITE_CACHE_FIGURE_KB);
   QPalette p;
   const QColor grigio(212, 208, 200);
   p.setColor(QPalette::Window, grigio);
