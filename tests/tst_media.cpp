@@ -152,7 +152,7 @@ private slots:
 
   // dalla memoria e dal disco il suono arriva all'uscita; fermato, l'uscita tace
   void suonoEFermo() {
-    if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) QSKIP("serve il server audio di ./check");
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) SALTA_FUORI_DA_CI("serve il server audio di ./check");
     psubAzzeraStatoModulo();
     PiattaformaQt qt;
     impostaPiattaforma(&qt);

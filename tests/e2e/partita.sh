@@ -53,6 +53,16 @@ registra() { parec -d @DEFAULT_MONITOR@ --raw --format=s16le --channels=1 --rate
 ferma_registrazione() { kill "$PID_REC" 2>/dev/null || true; wait "$PID_REC" 2>/dev/null || true; PID_REC=""; }
 udibile() { sox -t raw -r 8000 -e signed -b 16 -c 1 "$1" -n stat 2>&1 | awk '/RMS +amplitude/{r=$3} END{exit !(r > 0.01)}'; }
 esiste() { finestra_di "$PID_GIOCO" "$1" >/dev/null; }
+# il testo del messaggio nella finestra $1: Ctrl+C lo copia negli appunti (finche' la finestra c'e')
+testo_messaggio() {
+  xdotool windowfocus "$1" 2>/dev/null || true
+  sleep 0.2
+  xdotool key --clearmodifiers ctrl+c
+  sleep 0.3
+  xclip -o -selection clipboard 2>/dev/null || true
+}
+# la finestra $1 dice che il gioco e' gia' in esecuzione (non un altro messaggio del Veltrak Info Service)
+gia_in_esecuzione() { testo_messaggio "$1" | grep -qF " è già in esecuzione..."; }
 titolo() { xdotool getwindowname "$PRINCIPALE" 2>/dev/null; }
 tasto() { xdotool key --clearmodifiers "$@"; sleep 0.4; }
 principale() { xdotool windowfocus "$PRINCIPALE" 2>/dev/null || true; }
@@ -90,6 +100,7 @@ for _ in $(seq 1 200); do
   sleep 0.1
 done
 [ -n "${FINESTRA:-}" ] || errore "nessuna copia ha detto di essere la seconda"
+gia_in_esecuzione "$FINESTRA" || errore "la seconda copia non dice di essere gia' in esecuzione: $(testo_messaggio "$FINESTRA")"
 xdotool key Return
 PID_GIOCO=$((A + B - PID_GIOCO))
 for _ in $(seq 1 50); do kill -0 "$((A + B - PID_GIOCO))" 2>/dev/null || break; sleep 0.1; done
@@ -107,6 +118,7 @@ touch -d '-3 hours' "$BLOCCO"
 TERZA=$!
 for _ in $(seq 1 100); do W=$(finestra_di "$TERZA" "Veltrak Info Service") && break; sleep 0.2; done
 [ -n "${W:-}" ] || errore "una terza copia parte col blocco vecchio di una copia viva"
+gia_in_esecuzione "$W" || errore "la terza copia non dice di essere gia' in esecuzione: $(testo_messaggio "$W")"
 xdotool windowfocus "$W"; sleep 0.2; xdotool key Return
 wait "$TERZA" 2>/dev/null || true
 principale
