@@ -30,6 +30,20 @@ struct SenzaFuoco : QObject {
   }
 };
 
+// Il gestore delle finestre: chiusa una finestra, se nessuna e' attiva rende il fuoco a quella a cui apparteneva,
+// come fa quello di un desktop con una finestra di dialogo. Una finestra senza genitore non lo rende a nessuno.
+struct GestoreFinestre : QObject {
+  bool acceso = true;  // spento da "senza-fuoco" fino ad "attiva"
+  bool eventFilter(QObject* o, QEvent* e) override {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!acceso || e->type() != QEvent::Hide || !w || !w->isWindow() || !w->parentWidget()) return false;
+    QMetaObject::invokeMethod(qApp, [sotto = QPointer<QWidget>(w->parentWidget()->window())] {
+      if (sotto && sotto->isVisible() && !QApplication::activeWindow()) QApplication::setActiveWindow(sotto);
+    }, Qt::QueuedConnection);
+    return false;
+  }
+};
+
 const QString TRACCE = QStringLiteral(GORBIO_SORGENTI "/tests/dati/tracce/");
 
 // L'impronta di una finestra dipende da come la piattaforma disegna (Qt, FreeType, i font); il resto della traccia no.
@@ -88,9 +102,11 @@ struct Copione {
   QList<std::pair<QString, QPointer<QWidget>>> nellAttesa;
   qsizetype mPasso = 0;  // il passo in corso del copione, per la fine del programma
   std::unique_ptr<SenzaFuoco> senzaFuoco;
+  GestoreFinestre gestore;
 
   // quello che si vede mentre un messaggio o una InputBox aspettano il giocatore
   Copione() {
+    qApp->installEventFilter(&gestore);
     finta.allaDomanda = [this](const auto&) { reg.sonda("  (al messaggio)"); };
     finta.allAttesa = [this] {
       reg.sonda("  (nell'attesa)");
@@ -142,7 +158,7 @@ struct Copione {
     if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() || arg == u"!" ? arg : dir.filePath(arg)));
     if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
     if (cmd == u"nell-attesa") return void(nellAttesa.append({arg, w}));
-    if (cmd == u"senza-fuoco") return qApp->installEventFilter((senzaFuoco = std::make_unique<SenzaFuoco>()).get());
+    if (cmd == u"senza-fuoco") return gestore.acceso = false, qApp->installEventFilter((senzaFuoco = std::make_unique<SenzaFuoco>()).get());
     if (cmd == u"modale") {
       // "modale <passo>; <passo>": i sotto-passi sulla stessa riga
       finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : arg.split(QStringLiteral("; "))](QDialog* d) {
@@ -159,26 +175,27 @@ struct Copione {
     // il gestore delle finestre che la porta in primo piano
     if (cmd == u"attiva") {
       // senza fuoco Qt la crede gia' attiva: la si toglie perche' l'attivazione arrivi
-      if (senzaFuoco) senzaFuoco.reset(), QApplication::setActiveWindow(nullptr);
+      if (senzaFuoco) senzaFuoco.reset(), QApplication::setActiveWindow(nullptr), gestore.acceso = true;
       QApplication::setActiveWindow(w);
     }
     if (cmd == u"avanza") finta.avanza(arg.toInt());
     // uno scatto del conto alla rovescia gia' in coda quando si apre un dialogo
     if (cmd == u"scatto-tempo") gfrmGioco->tmrTempo_Timer();
+    // la tastiera scrive nel controllo che ha il fuoco, se la finestra ne ha uno
+    QWidget* const fuoco = QApplication::focusWidget() && QApplication::focusWidget()->window() == w ? QApplication::focusWidget() : w;
     if (cmd == u"tasti") {
-      for (const QChar c : arg) QTest::keyClick(w, c.toLatin1());
+      for (const QChar c : arg) QTest::keyClick(fuoco, c.toLatin1());
     }
     if (cmd == u"tasto") {
-      // chiuso un dialogo, la finestra sotto torna attiva (le scorciatoie valgono solo li')
-      QApplication::setActiveWindow(w);
+      // le scorciatoie valgono solo nella finestra attiva: il copione non la attiva, lo fanno il gioco e il gestore
       const QKeyCombination k = QKeySequence::fromString(arg)[0];
       auto* barra = w->findChild<QMenuBar*>();
       QKeyEvent alt(QEvent::KeyPress, k.key(), k.keyboardModifiers());
       // Alt+F4 termina il programma: l'eccezione della finta non deve attraversare QApplication::notify
-      if (k.key() == Qt::Key_F4 && k.keyboardModifiers() == Qt::AltModifier) w->eventFilter(w, &alt);
+      if (k.key() == Qt::Key_F4 && k.keyboardModifiers() == Qt::AltModifier) w->eventFilter(fuoco, &alt);
       // un menu aperto, o la barra dei menu che si percorre con le frecce, prende i tasti
       else QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                           : barra && barra->activeAction() ? barra : w, k.key(), k.keyboardModifiers());
+                           : barra && barra->activeAction() ? barra : fuoco, k.key(), k.keyboardModifiers());
     }
     if (cmd == u"clic" || cmd == u"trascina") {
       QWidget* c = w->findChild<QWidget*>(args.value(0));
