@@ -1,5 +1,5 @@
-// Suoni, attese e timer: uno alla volta, senza scheda nulla, attese che non girano a vuoto;
-// e il suono vero che arriva all'uscita nulla di PulseAudio che ./check avvia, e si ferma.
+// Suoni e attese: uno alla volta, senza scheda nulla, attese che non girano a vuoto (i timer del gioco li
+// guardano le tracce); e il suono vero che arriva all'uscita nulla di PulseAudio che ./check avvia, e si ferma.
 #include <QMessageBox>
 #include <QProcess>
 #include <QtTest>
@@ -10,7 +10,6 @@
 #include "app/modgenerale.h"
 #include "app/piattaformaqt.h"
 #include "app/risorse.h"
-#include "app/timer.h"
 #include "support/aiuti.h"
 #include "support/piattaformafinta.h"
 
@@ -124,30 +123,6 @@ private slots:
     QVERIFY(fatto);
     QVERIFY2(orologio.elapsed() >= fineMs && orologio.elapsed() < fineMs + 150, qPrintable(QString::number(orologio.elapsed())));
     if (dentro.isEmpty()) QVERIFY2(usata < 0.05, "l'attesa consuma processore");
-  }
-
-  // Interval 0 o Enabled falso = fermo; un nuovo intervallo fa ripartire il conto
-  void timer() {
-    AmbienteTest amb;
-    int scatti = 0;
-    Timer t([&] { ++scatti; });
-    const auto dopo = [&](qint64 ms) {
-      amb.finta.avanza(ms);
-      return scatti;
-    };
-    QCOMPARE(dopo(5000), 0);
-    t.setInterval(1000);
-    QCOMPARE(dopo(2500), 2);
-    t.setInterval(1000);  // riparte: il mezzo secondo in corso si perde
-    QCOMPARE(dopo(900), 2);
-    QCOMPARE(dopo(100), 3);
-    t.setEnabled(false);
-    QCOMPARE(dopo(5000), 3);
-    t.setEnabled(true);
-    QCOMPARE(dopo(1000), 4);
-    t.setInterval(0);
-    QCOMPARE(dopo(5000), 4);
-    QCOMPARE(amb.finta.timerAttivi(), 0);
   }
 
   // dalla memoria e dal disco il suono arriva all'uscita; fermato, l'uscita tace
