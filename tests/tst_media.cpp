@@ -1,4 +1,4 @@
-// Suoni e attese: uno alla volta, senza scheda nulla, attese che non girano a vuoto (i timer del gioco li
+// Il modulo del suono che manca, attese vere che non girano a vuoto (suoni uno alla volta e timer del gioco li
 // guardano le tracce); e il suono vero che arriva all'uscita nulla di PulseAudio che ./check avvia, e si ferma.
 #include <QMessageBox>
 #include <QProcess>
@@ -39,24 +39,6 @@ class TestMedia : public QObject {
 
 private slots:
   void initTestCase() { psubInizializzaRisorse(); }
-
-  void suonoAllaVolta_data() {
-    colonne<bool, QString>("audio", "eventi");
-    QTest::newRow("con la scheda") << true << "suono:ID_22 attesa:500 suono:file:Mr.Gorbio.003+loop suono:ID_49";
-    QTest::newRow("senza scheda: niente suoni e niente attese") << false << "";
-  }
-  void suonoAllaVolta() {
-    const auto [audio, eventi] = dati<bool, QString>("audio", "eventi");
-    AmbienteTest amb;
-    gblnSchedaAudioAssente = !audio;
-    psubSuona(QStringLiteral("id_22"), false, ORIGINE_RISORSE, 0.5F);
-    psubSuona(QStringLiteral("/x/Mr.Gorbio.003"), true, ORIGINE_DISCO, 0);
-    psubSuona(QStringLiteral("ID_49"), false, ORIGINE_RISORSE, 0);
-    psubSuona(QStringLiteral("id_22"), false, QStringLiteral("Altro"), 0);
-    QCOMPARE(amb.finta.eventi.join(u' '), eventi);
-    // ogni nuovo suono ferma quello che suonava
-    QCOMPARE(amb.finta.fermaSuoni, audio ? 4 : 0);
-  }
 
   // Senza il modulo del suono (o con un modulo sbagliato) il controllo della scheda
   // fallisce dicendo perche'; suoni e stop restano senza effetto.
