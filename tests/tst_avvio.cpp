@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/avvio.h"
@@ -15,6 +16,7 @@
 #include "app/modgenerale.h"
 #include "extras/frminfomrgorbio.h"
 #include "play/frmgioco.h"
+#include "persistence/impostazioni.h"
 #include "persistence/scritturaatomica.h"
 #include "scores/classifica.h"
 #include "support/aiuti.h"
@@ -117,15 +119,36 @@ private slots:
     const QByteArray installate = c.impostazioni();
     QTemporaryDir giocatori;
     if (copia != u"-" && copia != u"<bloccata>") scriviFile(giocatori.filePath("a/mrgorbio/Mr.Gorbio.002"), copia.toUtf8());
-    if (programma == u"ro" && (getuid() != 0 || !solaLettura(c.dir.path()))) QSKIP("serve root per montare tmpfs");
+    // installato per tutti: una cartella in sola lettura (per root un tmpfs rimontato cosi', per gli altri i permessi)
+    // o di un altro utente in cui si puo' scrivere; root non scrive nemmeno sotto /usr
+    const QByteArray cartella = QFile::encodeName(c.dir.path());
+    const bool root = getuid() == 0;
+    if (programma == u"ro" && root && !solaLettura(c.dir.path())) SALTA_FUORI_DA_CI("tmpfs non disponibile");
+    if (programma == u"ro" && !root) {
+      // il giocatore proprietario della cartella puo' ridarsi il permesso e scrivere sul posto
+      if (copia == u"<bloccata>") SALTA_FUORI_DA_CI("serve root per un file installato che non si puo' scrivere");
+      ::chmod(cartella.constData(), 0555);
+    }
+    if (programma == u"altro" && (!root || ::chown(cartella.constData(), 65534, 65534) != 0 || ::chmod(cartella.constData(), 0777) != 0))
+      SALTA_FUORI_DA_CI("serve root per una cartella di un altro utente");
+    QCOMPARE(pfuncInstallazioneDiSistema(c.dir.path()), programma != u"rw");
+    QVERIFY(pfuncInstallazioneDiSistema(QStringLiteral("/usr/share")));
+    const auto permessi = [&] {
+      QStringList p;
+      for (const char* n : {"Mr.Gorbio.001", "Mr.Gorbio.003", "Mr.Gorbio.004", "Mr.Gorbio.005"}) p << QString::number(QFileInfo(c.dir.filePath(n)).permissions(), 8);
+      return p;
+    };
+    const QStringList permessiPrima = permessi();
     auto ripristina = qScopeGuard([&] {
       qunsetenv("XDG_DATA_HOME");
-      ::umount(QFile::encodeName(c.dir.path()).constData());
+      ::chmod(cartella.constData(), 0700);
+      ::umount(cartella.constData());
     });
     QStringList visti;
     int messaggi = 0;
     for (const QString& g : giri.split(u' ')) {
-      const QString casa = copia == u"<bloccata>" ? c.dir.filePath("casa") : giocatori.filePath(g);
+      // una cartella del giocatore che non si puo' creare, nemmeno da root: sotto un file
+      const QString casa = copia == u"<bloccata>" ? c.dir.filePath("Mr.Gorbio.001/casa") : giocatori.filePath(g);
       qputenv("XDG_DATA_HOME", QFile::encodeName(casa));
       AmbienteTest amb;
       Pulizia pulizia;
@@ -148,7 +171,10 @@ private slots:
     }
     QCOMPARE(visti.join(", "), visto);
     QCOMPARE(messaggi, scrivere);
-    if (programma == u"ro") QCOMPARE(c.impostazioni(), installate);
+    if (programma != u"rw") QCOMPARE(c.impostazioni(), installate);
+    // nella propria cartella il gioco toglie il permesso di scrittura ai file dati, in quella di tutti no
+    if (programma == u"rw") QVERIFY(std::ranges::none_of(permessi(), [](const QString& p) { return p.toUInt(nullptr, 8) & 0222; }));
+    else QCOMPARE(permessi(), permessiPrima);
     // una copia fatta non si sovrascrive, nemmeno da un'altra copia del gioco partita nello stesso istante
     const QString fatta = giocatori.filePath("a/mrgorbio/Mr.Gorbio.002");
     const QByteArray prima = leggiFile(fatta);

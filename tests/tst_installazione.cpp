@@ -110,6 +110,12 @@ private slots:
 };
 
 // uno schermo a 200 %, prima che nasca l'applicazione
-static const bool gScala = qputenv("QT_SCALE_FACTOR", "2");
-QTEST_MAIN(TestInstallazione)
+// a scala 2: in main, dopo che le prove hanno fissato la piattaforma (tests/support/aiuti.cpp), prima di QApplication
+int main(int argc, char** argv) {
+  qputenv("QT_SCALE_FACTOR", "2");
+  QApplication app(argc, argv);
+  TestInstallazione prova;
+  QTEST_SET_MAIN_SOURCE_PATH
+  return QTest::qExec(&prova, argc, argv);
+}
 #include "tst_installazione.moc"

@@ -1,5 +1,5 @@
-// Suoni, attese e timer: uno alla volta, senza scheda nulla, attese che non girano a vuoto;
-// e il suono vero che arriva all'uscita nulla di PulseAudio che ./check avvia, e si ferma.
+// Il modulo del suono che manca, attese vere che non girano a vuoto (suoni uno alla volta e timer del gioco li
+// guardano le tracce); e il suono vero che arriva all'uscita nulla di PulseAudio che ./check avvia, e si ferma.
 #include <QMessageBox>
 #include <QProcess>
 #include <QtTest>
@@ -10,7 +10,6 @@
 #include "app/modgenerale.h"
 #include "app/piattaformaqt.h"
 #include "app/risorse.h"
-#include "app/timer.h"
 #include "support/aiuti.h"
 #include "support/piattaformafinta.h"
 
@@ -40,24 +39,6 @@ class TestMedia : public QObject {
 
 private slots:
   void initTestCase() { psubInizializzaRisorse(); }
-
-  void suonoAllaVolta_data() {
-    colonne<bool, QString>("audio", "eventi");
-    QTest::newRow("con la scheda") << true << "suono:ID_22 attesa:500 suono:file:Mr.Gorbio.003+loop suono:ID_49";
-    QTest::newRow("senza scheda: niente suoni e niente attese") << false << "";
-  }
-  void suonoAllaVolta() {
-    const auto [audio, eventi] = dati<bool, QString>("audio", "eventi");
-    AmbienteTest amb;
-    gblnSchedaAudioAssente = !audio;
-    psubSuona(QStringLiteral("id_22"), false, ORIGINE_RISORSE, 0.5F);
-    psubSuona(QStringLiteral("/x/Mr.Gorbio.003"), true, ORIGINE_DISCO, 0);
-    psubSuona(QStringLiteral("ID_49"), false, ORIGINE_RISORSE, 0);
-    psubSuona(QStringLiteral("id_22"), false, QStringLiteral("Altro"), 0);
-    QCOMPARE(amb.finta.eventi.join(u' '), eventi);
-    // ogni nuovo suono ferma quello che suonava
-    QCOMPARE(amb.finta.fermaSuoni, audio ? 4 : 0);
-  }
 
   // Senza il modulo del suono (o con un modulo sbagliato) il controllo della scheda
   // fallisce dicendo perche'; suoni e stop restano senza effetto.
@@ -126,33 +107,9 @@ private slots:
     if (dentro.isEmpty()) QVERIFY2(usata < 0.05, "l'attesa consuma processore");
   }
 
-  // Interval 0 o Enabled falso = fermo; un nuovo intervallo fa ripartire il conto
-  void timer() {
-    AmbienteTest amb;
-    int scatti = 0;
-    Timer t([&] { ++scatti; });
-    const auto dopo = [&](qint64 ms) {
-      amb.finta.avanza(ms);
-      return scatti;
-    };
-    QCOMPARE(dopo(5000), 0);
-    t.setInterval(1000);
-    QCOMPARE(dopo(2500), 2);
-    t.setInterval(1000);  // riparte: il mezzo secondo in corso si perde
-    QCOMPARE(dopo(900), 2);
-    QCOMPARE(dopo(100), 3);
-    t.setEnabled(false);
-    QCOMPARE(dopo(5000), 3);
-    t.setEnabled(true);
-    QCOMPARE(dopo(1000), 4);
-    t.setInterval(0);
-    QCOMPARE(dopo(5000), 4);
-    QCOMPARE(amb.finta.timerAttivi(), 0);
-  }
-
   // dalla memoria e dal disco il suono arriva all'uscita; fermato, l'uscita tace
   void suonoEFermo() {
-    if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) QSKIP("serve il server audio di ./check");
+    if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) SALTA_FUORI_DA_CI("serve il server audio di ./check");
     psubAzzeraStatoModulo();
     PiattaformaQt qt;
     impostaPiattaforma(&qt);

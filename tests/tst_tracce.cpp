@@ -1,12 +1,16 @@
 // Le tracce di partite intere: ogni copione di tests/dati/tracce si gioca dall'avvio sulla piattaforma finta,
 // e quello che il giocatore vede e sente dopo ogni passo deve essere la traccia di riferimento accanto.
-// GORBIO_RISCRIVI_TRACCE=1 riscrive i riferimenti invece di confrontarli (vedi tools/README.md).
+// GORBIO_RISCRIVI_TRACCE=1 riscrive i riferimenti invece di confrontarli; GORBIO_RISCRIVI_IMPRONTE=1 ne riscrive
+// solo le impronte dei pixel e rifiuta ogni altra differenza (vedi tools/README.md).
 #include <QDialog>
+#include <QFontDatabase>
 #include <QMenuBar>
 #include <QDir>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSet>
+#include <functional>
 #include <QtTest>
 
 #include "app/avvio.h"
@@ -26,7 +30,63 @@ struct SenzaFuoco : QObject {
   }
 };
 
+// Il gestore delle finestre: chiusa una finestra, se nessuna e' attiva rende il fuoco a quella a cui apparteneva,
+// come fa quello di un desktop con una finestra di dialogo. Una finestra senza genitore non lo rende a nessuno.
+struct GestoreFinestre : QObject {
+  bool acceso = true;  // spento da "senza-fuoco" fino ad "attiva"
+  bool eventFilter(QObject* o, QEvent* e) override {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!acceso || e->type() != QEvent::Hide || !w || !w->isWindow() || !w->parentWidget()) return false;
+    QMetaObject::invokeMethod(qApp, [sotto = QPointer<QWidget>(w->parentWidget()->window())] {
+      if (sotto && sotto->isVisible() && !QApplication::activeWindow()) QApplication::setActiveWindow(sotto);
+    }, Qt::QueuedConnection);
+    return false;
+  }
+};
+
 const QString TRACCE = QStringLiteral(GORBIO_SORGENTI "/tests/dati/tracce/");
+
+// L'impronta di una finestra dipende da come la piattaforma disegna (Qt, FreeType, i font); il resto della traccia no.
+const QRegularExpression IMPRONTA(QStringLiteral(" ?pixel=([0-9a-f]{8})"));
+
+// La traccia senza le impronte. Spariscono anche le righe rimaste con la sola finestra e i titoli delle sonde
+// rimasti senza righe: una piattaforma nuova puo' distinguere due disegni che prima coincidevano.
+QStringList senzaImpronte(const QStringList& righe) {
+  QStringList r;
+  const auto sondaVuota = [&] { return !r.isEmpty() && r.constLast().startsWith(u"==   ("); };
+  for (QString l : righe) {
+    l.remove(IMPRONTA);
+    if (!l.contains(' ')) continue;
+    if (l.startsWith(u"==") && sondaVuota()) r.removeLast();
+    r << l;
+  }
+  if (sondaVuota()) r.removeLast();
+  return r;
+}
+
+// Le impronte di ogni finestra, nell'ordine della traccia.
+QHash<QString, QStringList> impronteDi(const QStringList& righe) {
+  QHash<QString, QStringList> h;
+  for (const QString& l : righe) {
+    const QRegularExpressionMatch m = IMPRONTA.match(l);
+    if (m.hasMatch()) h[l.section(' ', 0, 0)] << m.captured(1);
+  }
+  return h;
+}
+
+// Dove due tracce cominciano a differire (-1 se coincidono), e quella riga con le quattro seguenti.
+qsizetype primaRigaDiversa(const QStringList& attese, const QStringList& ottenute) {
+  for (qsizetype i = 0; i < std::max(attese.size(), ottenute.size()); ++i) {
+    if (attese.value(i) != ottenute.value(i)) return i;
+  }
+  return -1;
+}
+QString differenza(const QString& nome, const QStringList& attese, const QStringList& ottenute, qsizetype i) {
+  QString diff = QStringLiteral("%1, prima differenza alla riga %2:").arg(nome).arg(i + 1);
+  for (qsizetype j = i; j < i + 5; ++j)
+    diff += QStringLiteral("\n  %1 atteso:   %2\n  %1 ottenuto: %3").arg(j + 1).arg(attese.value(j), ottenute.value(j));
+  return diff;
+}
 
 // Un copione in esecuzione: la cartella del gioco, il registratore, le mosse preparate.
 struct Copione {
@@ -43,9 +103,11 @@ struct Copione {
   qsizetype mPasso = 0;  // il passo in corso del copione, per la fine del programma
   QSet<qsizetype> confini;  // dove il giocatore agisce, nell'elenco degli eventi della finta
   std::unique_ptr<SenzaFuoco> senzaFuoco;
+  GestoreFinestre gestore;
 
   // quello che si vede mentre un messaggio o una InputBox aspettano il giocatore
   Copione() {
+    qApp->installEventFilter(&gestore);
     finta.allaDomanda = [this](const auto&) { reg.sonda("  (al messaggio)"); };
     finta.allAttesa = [this] {
       reg.sonda("  (nell'attesa)");
@@ -97,7 +159,7 @@ struct Copione {
     if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() || arg == u"!" ? arg : dir.filePath(arg)));
     if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
     if (cmd == u"nell-attesa") return void(nellAttesa.append({arg, w}));
-    if (cmd == u"senza-fuoco") return qApp->installEventFilter((senzaFuoco = std::make_unique<SenzaFuoco>()).get());
+    if (cmd == u"senza-fuoco") return gestore.acceso = false, qApp->installEventFilter((senzaFuoco = std::make_unique<SenzaFuoco>()).get());
     if (cmd == u"modale") {
       // "modale <passo>; <passo>": i sotto-passi sulla stessa riga
       finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : arg.split(QStringLiteral("; "))](QDialog* d) {
@@ -114,31 +176,32 @@ struct Copione {
     // il gestore delle finestre che la porta in primo piano
     if (cmd == u"attiva") {
       // senza fuoco Qt la crede gia' attiva: la si toglie perche' l'attivazione arrivi
-      if (senzaFuoco) senzaFuoco.reset(), QApplication::setActiveWindow(nullptr);
+      if (senzaFuoco) senzaFuoco.reset(), QApplication::setActiveWindow(nullptr), gestore.acceso = true;
       QApplication::setActiveWindow(w);
     }
     if (cmd == u"avanza") finta.avanza(arg.toInt());
     // uno scatto del conto alla rovescia gia' in coda quando si apre un dialogo
     if (cmd == u"scatto-tempo") gfrmGioco->tmrTempo_Timer();
+    // la tastiera scrive nel controllo che ha il fuoco, se la finestra ne ha uno
+    QWidget* const fuoco = QApplication::focusWidget() && QApplication::focusWidget()->window() == w ? QApplication::focusWidget() : w;
     if (cmd == u"tasti") {
-      // come dalla tastiera vera: al controllo col fuoco, e di li' su fino alla finestra
+      // come dalla tastiera vera: al controllo col fuoco (che una lettera puo' spostare), e di li' su fino alla finestra
       for (const QChar c : arg) {
         confini.insert(finta.eventi.size());
-        QWidget* fuoco = QApplication::focusWidget();
-        QTest::keyClick(fuoco && fuoco->window() == w ? fuoco : w, c.toLatin1());
+        QWidget* f = QApplication::focusWidget();
+        QTest::keyClick(f && f->window() == w ? f : w, c.toLatin1());
       }
     }
     if (cmd == u"tasto") {
-      // chiuso un dialogo, la finestra sotto torna attiva (le scorciatoie valgono solo li')
-      QApplication::setActiveWindow(w);
+      // le scorciatoie valgono solo nella finestra attiva: il copione non la attiva, lo fanno il gioco e il gestore
       const QKeyCombination k = QKeySequence::fromString(arg)[0];
       auto* barra = w->findChild<QMenuBar*>();
       QKeyEvent alt(QEvent::KeyPress, k.key(), k.keyboardModifiers());
       // Alt+F4 termina il programma: l'eccezione della finta non deve attraversare QApplication::notify
-      if (k.key() == Qt::Key_F4 && k.keyboardModifiers() == Qt::AltModifier) w->eventFilter(w, &alt);
+      if (k.key() == Qt::Key_F4 && k.keyboardModifiers() == Qt::AltModifier) w->eventFilter(fuoco, &alt);
       // un menu aperto, o la barra dei menu che si percorre con le frecce, prende i tasti
       else QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                           : barra && barra->activeAction() ? barra : w, k.key(), k.keyboardModifiers());
+                           : barra && barra->activeAction() ? barra : fuoco, k.key(), k.keyboardModifiers());
     }
     if (cmd == u"clic" || cmd == u"trascina") {
       QWidget* c = w->findChild<QWidget*>(args.value(0));
@@ -223,6 +286,14 @@ class TestTracce : public QObject {
   Q_OBJECT
 
 private slots:
+  // le impronte non dipendono da chi prova: scala 1 e solo i font del gioco (tests/support/aiuti.cpp)
+  void initTestCase() {
+    QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 1.0);
+    // oltre ai nomi generici che Qt aggiunge sempre
+    QStringList famiglie = QFontDatabase::families();
+    famiglie.removeIf([](const QString& f) { return QStringList{"Monospace", "Sans Serif", "Serif"}.contains(f); });
+    QCOMPARE(famiglie, QStringList{QStringLiteral("Liberation Sans")});
+  }
   void traccia_data() {
     QTest::addColumn<QString>("nome");
     for (const QString& f : QDir(TRACCE).entryList({"*.scenario"})) QTest::newRow(qPrintable(f)) << f.chopped(9);
@@ -241,30 +312,68 @@ private slots:
     });
     c->gioca(righe);
     const QStringList ottenute = c->reg.righe;
-    const auto scatto = [&](const QString& cartella, const QString& h) {
-      const QString f = QDir(cartella).filePath(nome + '-' + h + ".png");
+    // ogni finestra vista resta in build/bin/impronte/<impronta>.png: e' il "prima" di una piattaforma nuova
+    const QString archivio = QCoreApplication::applicationDirPath() + "/impronte/";
+    QDir().mkpath(archivio);
+    for (auto i = c->reg.scatti.cbegin(); i != c->reg.scatti.cend(); ++i) {
+      if (!QFile::exists(archivio + i.key() + ".png")) i.value().save(archivio + i.key() + ".png");
+    }
+    const QString immagini = qEnvironmentVariable("GORBIO_IMMAGINI_TRACCE");
+    const auto scatto = [&](const QString& cartella, const QString& h, const QString& nomeFile) {
+      const QString f = QDir(cartella).filePath(nomeFile);
       return c->reg.scatti.value(h).save(f) ? f : QString();
     };
     if (qEnvironmentVariableIsSet("GORBIO_RISCRIVI_TRACCE")) {
       scriviFile(TRACCE + nome + ".traccia", ottenute.join('\n').toUtf8() + '\n');
-      const QString immagini = qEnvironmentVariable("GORBIO_IMMAGINI_TRACCE");
       for (const QString& h : c->reg.scatti.keys()) {
-        if (!immagini.isEmpty()) scatto(immagini, h);
+        if (!immagini.isEmpty()) scatto(immagini, h, nome + '-' + h + ".png");
       }
       return;
     }
     QStringList attese = QString::fromUtf8(leggiFile(TRACCE + nome + ".traccia")).split('\n');
     if (attese.constLast().isEmpty()) attese.removeLast();
-    for (qsizetype i = 0; i < std::max(attese.size(), ottenute.size()); ++i) {
-      if (attese.value(i) == ottenute.value(i)) continue;
-      QString diff = QStringLiteral("%1.traccia, prima differenza alla riga %2:").arg(nome).arg(i + 1);
-      for (qsizetype j = i; j < i + 5; ++j)
-        diff += QStringLiteral("\n  %1 atteso:   %2\n  %1 ottenuto: %3").arg(j + 1).arg(attese.value(j), ottenute.value(j));
-      // un'impronta diversa: la finestra com'e' ora, da guardare
-      static const QRegularExpression impronta(QStringLiteral("pixel=([0-9a-f]{8})"));
-      const QString salvata = scatto(QCoreApplication::applicationDirPath(), impronta.match(ottenute.value(i)).captured(1));
-      if (!salvata.isEmpty()) diff += "\n  la finestra ottenuta: " + salvata;
-      QFAIL(qPrintable(diff));
+    if (qEnvironmentVariableIsSet("GORBIO_RISCRIVI_IMPRONTE"))
+      return riscriviImpronte(nome, attese, ottenute, [&](const QString& h, const QString& f) { return scatto(immagini, h, f); });
+    const qsizetype riga = primaRigaDiversa(attese, ottenute);
+    if (riga < 0) return;
+    // un'impronta diversa: la finestra com'e' ora e com'era, da guardare
+    const QString h = IMPRONTA.match(ottenute.value(riga)).captured(1), prima = IMPRONTA.match(attese.value(riga)).captured(1);
+    const QString salvata = scatto(QCoreApplication::applicationDirPath(), h, nome + '-' + h + ".png");
+    QString messaggio = differenza(nome + ".traccia", attese, ottenute, riga);
+    if (!salvata.isEmpty()) messaggio += "\n  la finestra ottenuta: " + salvata;
+    if (!prima.isEmpty() && QFile::exists(archivio + prima + ".png")) messaggio += "\n  la finestra attesa: " + archivio + prima + ".png";
+    QFAIL(qPrintable(messaggio));
+  }
+
+private:
+  // Solo le impronte cambiano: si riscrivono, e con GORBIO_IMMAGINI_TRACCE ogni finestra cambiata si scrive
+  // prima (dall'archivio) e dopo. Qualunque altra riga diversa fa fallire senza scrivere niente.
+  static void riscriviImpronte(const QString& nome, const QStringList& attese, const QStringList& ottenute,
+                               const std::function<QString(const QString&, const QString&)>& scatto) {
+    const QStringList a = senzaImpronte(attese), o = senzaImpronte(ottenute);
+    const qsizetype riga = primaRigaDiversa(a, o);
+    QVERIFY2(riga < 0, qPrintable(differenza(nome + ".traccia senza le impronte", a, o, riga) +
+                                  "\nnon e' cambiata solo un'impronta: la traccia non si riscrive"));
+    if (attese == ottenute) return;
+    scriviFile(TRACCE + nome + ".traccia", ottenute.join('\n').toUtf8() + '\n');
+    const QString immagini = qEnvironmentVariable("GORBIO_IMMAGINI_TRACCE");
+    if (immagini.isEmpty()) return;
+    QDir().mkpath(immagini);
+    const QString archivio = QCoreApplication::applicationDirPath() + "/impronte/";
+    const QHash<QString, QStringList> vecchie = impronteDi(attese), nuove = impronteDi(ottenute);
+    QSet<QString> fatte;
+    for (auto f = nuove.cbegin(); f != nuove.cend(); ++f) {
+      // la k-esima impronta di una finestra con la k-esima di prima
+      for (qsizetype k = 0; k < f.value().size(); ++k) {
+        const QString prima = vecchie.value(f.key()).value(k), dopo = f.value()[k];
+        if (prima == dopo || fatte.contains(prima + dopo)) continue;
+        fatte.insert(prima + dopo);
+        const QString base = QStringLiteral("%1-%2-%3").arg(nome, f.key(), prima.isEmpty() ? QStringLiteral("nuova") : prima);
+        const QString vecchia = QDir(immagini).filePath(base + "-prima.png");
+        if (!prima.isEmpty() && !QFile::exists(vecchia) && !QFile::copy(archivio + prima + ".png", vecchia))
+          qInfo("%s: la finestra di prima non e' nell'archivio %s", qPrintable(base), qPrintable(archivio));
+        scatto(dopo, base + "-dopo-" + dopo + ".png");
+      }
     }
   }
 };

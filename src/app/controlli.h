@@ -1,5 +1,5 @@
 #pragma once
-// Conversioni twip/pixel e matrici di controlli con gli indici del progetto.
+// Conversioni twip/pixel e matrici di controlli con i loro indici (le lettere da 1 a 21, le caselle da 1 a 10).
 
 #include <QRect>
 #include <array>
@@ -12,7 +12,7 @@ inline QRect twRect(double sx, double su, double larg, double alt) {
   return QRect(tw(sx), tw(su), tw(larg), tw(alt));
 }
 
-// Matrice di controlli indicizzata da Da ad A inclusi, come nel progetto.
+// Matrice di controlli indicizzata da Da ad A inclusi: gli indici restano quelli delle finestre del gioco.
 template <typename T, int Da, int A>
 class MatriceControlli {
 public:

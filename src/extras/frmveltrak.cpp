@@ -100,7 +100,7 @@ frmVeltrak::~frmVeltrak() = default;
 void frmVeltrak::Form_Load() {
   psubFermaSuono();
   piattaforma().spostaCursore(0, 0);
-  // esterno 5490 x 3810 twip: l'area interna e' quella del progetto
+  // esterno 5490 x 3810 twip: l'area interna e' quella su cui le linee sono disegnate
   psubDimensioniFisse(this, 5400, 3435);
   mLinee->setGeometry(rect());
   mLinee->raise();

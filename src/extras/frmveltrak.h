@@ -15,7 +15,7 @@ class frmVeltrak : public QDialog {
   Q_OBJECT
 
 public:
-  // Una linea del progetto: estremi in twip, in singola precisione.
+  // Una linea del disegno del contatto: estremi in twip, in singola precisione.
   struct Linea {
     float X1 = 0;
     float Y1 = 0;

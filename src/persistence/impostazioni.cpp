@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <unistd.h>
 
@@ -31,9 +32,17 @@ bool preparaCopia(const QString& installato, const QString& copia) {
 
 }  // namespace
 
+bool pfuncInstallazioneDiSistema(const QString& cartella) {
+  const QFileInfo info(cartella);
+  const QString vera = info.canonicalFilePath() + u'/';
+  // root puo' scrivere sotto /usr, ma un programma installato non ci scrive mai
+  if (vera.startsWith(u"/usr/") || vera.startsWith(u"/opt/")) return true;
+  return info.ownerId() != ::geteuid() || !scrivibile(cartella);
+}
+
 QString pfuncFileImpostazioni(const QString& cartella) {
   const QString installato = cartella + NOME;
-  if (scrivibile(cartella) || scrivibile(installato)) return installato;
+  if (!pfuncInstallazioneDiSistema(cartella)) return installato;
   const QString copia =
       QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/mrgorbio") + NOME;
   return preparaCopia(installato, copia) ? copia : installato;

@@ -107,7 +107,7 @@ public:
   void setTopCrediti(int Index, double twip);
   double altezzaContenitoreCrediti() const;  // ScaleHeight in twip
 
-  // --- controlli, con i nomi e gli indici del progetto ---
+  // --- controlli, con i nomi e gli indici delle finestre del gioco ---
   QFrame* frmParolaCercata = nullptr;
   MatriceControlli<QLabel, 1, 10> lblParolaCercata;
   QLabel* lblTitoloWaveMp3 = nullptr;

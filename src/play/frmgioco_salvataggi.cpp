@@ -11,6 +11,7 @@
 #include "persistence/partitasalvata.h"
 #include "persistence/profilo.h"
 #include "play/frmgioco.h"
+#include "play/regole.h"
 #include "ui/accessibilita.h"
 
 namespace {
@@ -36,11 +37,6 @@ StatoPartita statoDellaFinestra(const frmGioco& f) {
   for (int i = 1; i <= 21; ++i) s.lettere[static_cast<std::size_t>(i)] = f.lblInputLettera(i)->isEnabled();
   for (int i = 1; i <= 10; ++i) s.caselle[static_cast<std::size_t>(i)] = f.lblParolaCercata(i)->text();
   return s;
-}
-
-QString testoTempo(int minuti, int secondi) {
-  return QStringLiteral("0") + QString::number(minuti) + QStringLiteral(" : ") +
-         (secondi < 10 ? QStringLiteral("0") : QString()) + QString::number(secondi);
 }
 
 }  // namespace
@@ -105,7 +101,7 @@ void frmGioco::mnuFileCarica_Click() {
   lblRound->setText(QString::number(s.round));
   mintMinuti = s.minuti;
   mintSecondi = s.secondi;
-  lblTempo->setText(testoTempo(s.minuti, s.secondi));
+  lblTempo->setText(pfuncTestoTempo(s.minuti, s.secondi));
   mlngPunteggio = s.punteggio;
   lblPunteggio->setText(QString::number(s.punteggio));
   gstrParola = s.parola;

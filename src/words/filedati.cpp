@@ -5,6 +5,7 @@
 
 #include "app/media.h"
 #include "app/modgenerale.h"
+#include "persistence/impostazioni.h"
 
 int pfuncStatoFile(const QString& percorso) {
   const QFileInfo info(percorso);
@@ -20,7 +21,8 @@ void psubControllaFileDati() {
                        QStringLiteral(".") + CRLF + CRLF + REINSTALLA);
     }
   }
-  // sola lettura = bit di scrittura tolti
+  // sola lettura = bit di scrittura tolti; i file di un'installazione per tutti restano come li ha messi il pacchetto
+  if (pfuncInstallazioneDiSistema(QFileInfo(gstrFileParole).absolutePath())) return;
   for (const QString* file : {&gstrFileParole, &gstrFileMusica, &gstrFileSuonoFinale, &gstrFileSuonoUscita}) {
     QFile f(*file);
     f.setPermissions(f.permissions() & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |

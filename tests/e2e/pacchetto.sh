@@ -4,7 +4,8 @@
 # prima volta l'avviso della scheda audio (nobody non raggiunge il server audio), tolto; la seconda
 # nessun messaggio; intanto parte anche un altro giocatore, con la sua copia. Poi sotto weston senza schermo con Wayland: la scena nella schermata del
 # compositore; weston senza schermo non ha tastiera ne' mouse, il gioco finisce al SIGTERM senza
-# errori di Wayland. Il contatore sale nella copia del giocatore, il file installato resta com'era.
+# errori di Wayland. Il contatore sale nella copia del giocatore, il file installato resta com'era. Infine root
+# gioca dalla cartella montata sotto /opt: anche lui con la sua copia, i permessi dei file installati intatti.
 # Uso: pacchetto.sh <cartella degli eseguibili della build>
 source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-deb
 BUILD=$(cd "$1/.." && pwd)
@@ -65,7 +66,10 @@ esci() {
 # il pacchetto e lintian
 cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$LAVORO/cpack" >"$LAVORO/cpack.log" 2>&1 || errore "cpack"
 DEB=$(echo "$LAVORO"/cpack/mrgorbio_*.deb)
-lintian "$DEB" >"$LAVORO/lintian.log" 2>&1 || true
+# lintian esce con 1 se trova errori, con 2 se non riesce a controllare: in entrambi i casi la prova fallisce
+STATO=0
+lintian "$DEB" >"$LAVORO/lintian.log" 2>&1 || STATO=$?
+[ "$STATO" = 0 ] || errore "lintian esce con lo stato $STATO"
 grep '^E:' "$LAVORO/lintian.log" && errore "lintian trova errori"
 grep '^W:' "$LAVORO/lintian.log" || true
 
@@ -130,6 +134,22 @@ kill -TERM "$PID_WESTON"
 wait "$PID_WESTON" || true
 PID_WESTON=""
 
+# root gioca il gioco installato sotto /opt (un tmpfs in uno spazio di mount suo, con la cartella montata li'):
+# anche root tiene la sua copia, e nella cartella del programma il gioco non scrive e non cambia permessi
+PERMESSI=$(stat -c '%n %a' "$CARTELLA"/*)
+CASA=$LAVORO/casaroot COPIA=$LAVORO/casaroot/.local/share/mrgorbio/Mr.Gorbio.002
+mkdir -p -m 700 "$CASA/corsa"
+(exec unshare --mount --propagation private sh -c 'mount -t tmpfs tmpfs /opt && mkdir /opt/mrgorbio &&
+  mount --bind "$1" /opt/mrgorbio && exec env -i HOME="$2" XDG_RUNTIME_DIR="$2/corsa" PATH=/usr/bin:/bin \
+  LANG=C.UTF-8 DISPLAY="$3" /opt/mrgorbio/mrgorbio' sh "$CARTELLA" "$CASA" "$DISPLAY") >/dev/null 2>"$LAVORO/gioco.err" &
+PID_GIOCO=$!
+aspetta "Veltrak Info Service" avviso
+xdotool key --clearmodifiers Return
+aspetta " Veltrak Mr.Gorbio 1.0"
+esci
+[ "$(valore Toob k)" = 1 ] || errore "root: contatore '$(valore Toob k)' nella sua copia"
+[ "$(stat -c '%n %a' "$CARTELLA"/*)" = "$PERMESSI" ] || errore "root cambia i permessi dei file installati: $(stat -c '%n %a' "$CARTELLA"/*)"
+
 cmp "$CARTELLA/Mr.Gorbio.002" "$SORGENTI/data/Mr.Gorbio.002" || errore "il gioco ha scritto le impostazioni installate"
 [ "$(ls -A "$CARTELLA" | wc -l)" = 7 ] || errore "file nuovi nella cartella del programma: $(ls -A "$CARTELLA")"
-echo "ok: pacchetto di $(stat -c %s "$DEB") byte; da nobody contatore 1, 2 sotto X e 3 sotto Wayland"
+echo "ok: pacchetto di $(stat -c %s "$DEB") byte; da nobody contatore 1, 2 sotto X e 3 sotto Wayland; root con la sua copia"

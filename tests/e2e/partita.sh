@@ -2,7 +2,8 @@
 # Prova di fine a fine: il gioco installato in un prefisso temporaneo, sotto Xvfb con l'uscita
 # audio nulla. Icone, file .desktop e metadati validi. Due copie avviate insieme dal comando
 # installato: ne parte una sola, con la classe di finestra del file .desktop; una terza, col blocco
-# invecchiato di ore, e' ancora la seconda. Con quella: F2,
+# invecchiato di ore, e' ancora la seconda (il suo messaggio, letto dal bus dell'accessibilita', dice "e' gia' in
+# esecuzione"). Con quella: F2,
 # qualche lettera (il suono arriva all'uscita), salvataggio, fine con F4, caricamento, uscita
 # con Alt+F4 e il suo suono; il contatore degli avvii e' salito di uno. Una copia uccisa con
 # SIGKILL non blocca l'avvio seguente. Reinstallare tiene le impostazioni, disinstallare lascia
@@ -103,12 +104,17 @@ grep -q "/qtbase_it.qm$" "/proc/$PID_GIOCO/maps" || errore "la traduzione italia
 # il blocco di una copia viva vale anche dopo ore di gioco: una terza copia e' ancora "gia' in esecuzione"
 BLOCCO=$(grep -lx "$PID_GIOCO" "${TMPDIR:-/tmp}"/mrgorbio-*.lock 2>/dev/null | head -n 1) || errore "nessun blocco della copia in gioco"
 touch -d '-3 hours' "$BLOCCO"
-"$P/bin/mrgorbio" >/dev/null 2>"$LAVORO/terza.err" &
-TERZA=$!
-for _ in $(seq 1 100); do W=$(finestra_di "$TERZA" "Veltrak Info Service") && break; sleep 0.2; done
-[ -n "${W:-}" ] || errore "una terza copia parte col blocco vecchio di una copia viva"
-xdotool windowfocus "$W"; sleep 0.2; xdotool key Return
-wait "$TERZA" 2>/dev/null || true
+# la terza copia col bus dell'accessibilita': il suo messaggio si legge come lo legge un lettore di schermo, e
+# dev'essere proprio "e' gia' in esecuzione", non un altro messaggio del Veltrak Info Service; Invio lo chiude
+dbus-run-session -- bash -c '/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 & BUS=$!
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >/dev/null 2>"$2/terza.err" & TERZA=$!
+  /usr/bin/python3 "$3" >"$2/terza.testi" || true
+  W=$(xdotool search --onlyvisible --pid "$TERZA" 2>/dev/null | head -n 1)
+  [ -n "$W" ] && { xdotool windowfocus "$W"; sleep 0.2; xdotool key Return; }
+  for _ in $(seq 1 50); do kill -0 "$TERZA" 2>/dev/null || break; sleep 0.1; done
+  kill -9 "$TERZA" "$BUS" 2>/dev/null; true' sh "$P/bin/mrgorbio" "$LAVORO" "$SORGENTI/tests/support/testi-accessibili.py" 2>/dev/null
+grep -qx " è già in esecuzione..." "$LAVORO/terza.testi" ||
+  errore "una terza copia col blocco vecchio di una copia viva non dice di essere gia' in esecuzione: $(cat "$LAVORO/terza.testi")"
 principale
 sleep 0.5
 tasto F2

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaType>
+#include <cstdlib>
 
 QString scriviFile(const QString& percorso, const QByteArray& contenuto) {
   QDir().mkpath(QFileInfo(percorso).absolutePath());
@@ -18,6 +19,21 @@ QByteArray leggiFile(const QString& percorso) {
 }
 
 QString cartellaSorgenti() { return QStringLiteral(GORBIO_SORGENTI_DIR); }
+
+namespace {
+// Le finestre si disegnano uguali su ogni macchina: senza schermo, scala 1, solo i font del gioco con la
+// configurazione di fontconfig delle prove. Le impostazioni del desktop di chi prova (scala, font, stile,
+// proprieta' di FreeType) non cambiano le impronte delle tracce. Prima di main: Qt e FreeType le leggono all'avvio.
+void fissaPiattaforma() {
+  for (const char* v : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_FONT_DPI", "QT_ENABLE_HIGHDPI_SCALING",
+                        "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME", "QT_QPA_FONTDIR", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT"})
+    unsetenv(v);
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  setenv("FONTCONFIG_FILE", GORBIO_SORGENTI_DIR "/tests/dati/fonts.conf", 1);
+  setenv("FREETYPE_PROPERTIES", "truetype:interpreter-version=40 cff:no-stem-darkening=1 autofitter:no-stem-darkening=1", 1);
+}
+}  // namespace
+Q_CONSTRUCTOR_FUNCTION(fissaPiattaforma)
 
 namespace {
 // Le sequenze \ di un campo: byte per byte, \uNNNN in UTF-8.
