@@ -383,7 +383,7 @@ awk -F'\t' 'NR == 1 { next }
 if ((HEAPTRACK)); then
   DATI=$(ls "$REGISTRI"/heaptrack*.zst 2>/dev/null | head -n 1 || true)
   if [[ -n $DATI ]]; then
-    heaptrack_print -f "$DATI" -T -n 15 -s 5 >"$REGISTRI/heaptrack.txt" 2>/dev/null || true
+    heaptrack_print -f "$DATI" -n 15 -s 5 --print-peaks 1 --print-leaks 1 --print-allocators 0 --print-temporary 0 >"$REGISTRI/heaptrack.txt" 2>/dev/null || true
     zstd -dc "$DATI" | awk -f "$SORGENTI/bench/heap-vivo.awk" >"$REGISTRI/heap-vivo.tsv" || true
     echo
     echo "heaptrack: $DATI (riassunto in $REGISTRI/heaptrack.txt)"
