@@ -261,7 +261,6 @@ struct Copione {
       }
       QVERIFY2(finta.inatteso.isEmpty(), qPrintable(righe[i - sotto.size()] + ": " + finta.inatteso.join(", ")));
     }
-    // una mossa preparata e mai usata: il copione non gioca la partita che crede
     // quello che un passo del giocatore fa succedere, fino a quando il gioco lo aspetta di nuovo (un suo passo
     // dopo, un messaggio, una domanda, un dialogo), si dice in una frase sola: Orca taglia una frase con la
     // seguente; gli avvisi del tempo che sta per finire possono interrompere
@@ -273,6 +272,7 @@ struct Copione {
       QVERIFY2(!((tipo == u"annuncio" && !avviso) || tipo == u"nelmessaggio") || ++annunci == 1,
                qPrintable("un secondo annuncio nello stesso passo: " + resto));
     }
+    // una mossa preparata e mai usata: il copione non gioca la partita che crede
     const qsizetype avanzate[] = {finta.risposte.size(), finta.testiInput.size(), finta.percorsiFile.size(),
                                   finta.azioniModali.size(), finta.casuali.size(), nellAttesa.size()};
     QVERIFY2(std::ranges::all_of(avanzate, [](qsizetype n) { return n == 0; }) && avanzaNellInput == 0,
