@@ -202,6 +202,10 @@ struct Copione {
       // un menu aperto, o la barra dei menu che si percorre con le frecce, prende i tasti
       else QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
                            : barra && barra->activeAction() ? barra : fuoco, k.key(), k.keyboardModifiers());
+      // Qt tiene acceso per 100 ms d'orologio vero il titolo scelto con Alt d'un menu senza tendina (Thanx to...):
+      // si aspetta che si spenga, cosi' la traccia non dipende da quanto e' veloce la macchina
+      const auto acceso = [b = QPointer<QMenuBar>(barra)] { return b && b->activeAction() && !b->activeAction()->menu(); };
+      if (acceso()) QTest::qWaitFor([&] { return !acceso(); }, 1000);
     }
     if (cmd == u"clic" || cmd == u"trascina") {
       QWidget* c = w->findChild<QWidget*>(args.value(0));
