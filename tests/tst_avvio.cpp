@@ -1,20 +1,17 @@
 // L'avvio: ogni uscita con il suo messaggio, il contatore degli avvii,
-// l'avviso della scheda audio, il nome del sistema e le figure della finestra d'avvio.
+// l'avviso della scheda audio; la cache delle figure.
 // totalUsed() della cache delle figure, come nelle prove di Qt
 #define Q_TEST_QPIXMAPCACHE
 #include <QCheckBox>
 #include <QDialog>
 #include <QPixmapCache>
-#include <QPushButton>
 #include <QtTest>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/avvio.h"
-#include "app/frmavvio.h"
 #include "app/modgenerale.h"
-#include "extras/frminfomrgorbio.h"
 #include "play/frmgioco.h"
 #include "persistence/impostazioni.h"
 #include "persistence/scritturaatomica.h"
@@ -180,43 +177,6 @@ private slots:
     const QByteArray prima = leggiFile(fatta);
     QString errore;
     if (!prima.isEmpty()) QVERIFY(!pfuncCreaFile(fatta, "altro", errore) && leggiFile(fatta) == prima);
-  }
-
-  // ogni riga della tabella dei sistemi; con cornici spesse (XP e Sconosciuto) i controlli vanno
-  // a destra, una volta sola, e nessuno resta tagliato
-  void nomeSistemaECornici_data() { tabella("avvio-sistemi"); }
-  void nomeSistemaECornici() {
-    const auto [piattaforma, maggiore, minore, nome, spesse] =
-        dati<int, int, int, QString, bool>("piattaforma", "maggiore", "minore", "nome", "spesse");
-    AmbienteTest amb;
-    gstrSistemaOperativo = pfuncNomeSistema(piattaforma, maggiore, minore);
-    QCOMPARE(gstrSistemaOperativo, nome);
-    frmGioco f;
-    const int x = f.picScena->x();
-    f.Form_Load();
-    QCOMPARE(f.picScena->x(), x);
-    QCOMPARE(x > 0, spesse);
-    for (const QWidget* w : std::initializer_list<const QWidget*>{f.picScena, f.fraInputLettere, f.cmdGioco(3)})
-      QVERIFY2(w->geometry().right() < f.centralWidget()->width(), qPrintable(w->objectName()));
-  }
-
-  // le cinque figure della finestra d'avvio, preparate in un altro thread come fa l'avvio, ciascuna al suo posto;
-  // un solo nome del luogo: la riga della data dice lo stesso nella finestra delle informazioni
-  void figureDAvvio() {
-    AmbienteTest amb;
-    Cartella c;
-    psubImpostaPercorsi(c.dir.path());
-    psubImpostaIdentita();
-    psubPreparaImmaginiAvvio();
-    frmAvvio avvio;
-    for (int i = 0; i <= 4; ++i) {
-      const QImage figura = avvio.imgDummy(i)->pixmap().toImage();
-      QVERIFY(!figura.isNull());
-      QCOMPARE(figura, QImage(QStringLiteral(":/img/avvio_%1.png").arg(i)).convertToFormat(figura.format()));
-    }
-    frmInfoMrGorbio info;
-    QCOMPARE(avvio.lblDummy(5)->text() + ' ' + gstrDataProgetto,
-             info.findChild<QLabel*>(QStringLiteral("lblLuogoDataProgetto"))->text());
   }
 
   // Fusion mette nella cache delle figure la faccia di ogni pulsante, con la tavolozza nella chiave,

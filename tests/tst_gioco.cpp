@@ -1,4 +1,4 @@
-// I titoli di coda della schermata iniziale ridisegnati a strisce; le regole pure che reggono la partita.
+// I titoli di coda della schermata iniziale ridisegnati a strisce; le regole del tempo e del punteggio.
 #include <QtTest>
 
 #include "app/modgenerale.h"
@@ -28,7 +28,7 @@ private slots:
     QCOMPARE(box->grab().toImage().pixelColor(1, 1), QColor(Qt::black));
   }
 
-  // le regole pure: tempo per round, livello, estrazione, tasti, punteggio
+  // le regole pure che le tracce non raggiungono: tempo e livello dei round alti, punteggio delle parole lunghe
   void tempoELivello_data() { tabella("regole-tempo"); }
   void tempoELivello() {
     const auto [tempo, livello] = dati<QString, int>("tempo", "livello");
@@ -37,18 +37,6 @@ private slots:
     QCOMPARE(l.testo, tempo);
     QCOMPARE(pfuncTestoTempo(l.minuti, l.secondi), tempo);
     QCOMPARE(pfuncLivelloDaMostrare(round), livello);
-  }
-
-  void estrazione_data() { tabella("regole-estrazione"); }
-  void estrazione() {
-    const auto [r, indice] = dati<double, int>("r", "indice");
-    QCOMPARE(pfuncIndiceEstratto(r, 4100), indice);
-  }
-
-  void pulsantePerTasto_data() { tabella("regole-tasti"); }
-  void pulsantePerTasto() {
-    const auto [tasto, pulsante] = dati<int, int>("tasto", "pulsante");
-    QCOMPARE(pfuncPulsantePerTasto(tasto), pulsante);
   }
 
   void punteggio_data() { tabella("regole-punteggio"); }

@@ -67,13 +67,6 @@ private slots:
     }
   }
 
-  void immagineDallaMemoria() {
-    const int temporaneiPrima = QDir::temp().entryList(QDir::Files).size();
-    QCOMPARE(pobjCaricaImmagini().LoadResPicture("id_11", "jpg").size(), QSize(315, 229));
-    QCOMPARE(QDir::temp().entryList(QDir::Files).size(), temporaneiPrima);
-    QVERIFY(pobjCaricaImmagini().LoadResPicture("id_99", "jpg").isNull());
-  }
-
   // attese vere: zero non elabora eventi, una positiva si'; la fine alla scadenza
   void attesaVera_data() { tabella("media-attesa-vera"); }
   void attesaVera() {
