@@ -67,7 +67,8 @@ source "$SORGENTI/tools/servizi-prova.sh"
 exec 9>/tmp/gorbio-maratona.lock
 flock 9
 avvia_servizi_prova
-flock -u 9
+# chiuso: il gioco non deve ereditare il lucchetto delle maratone
+exec 9>&-
 export DISPLAY=$GORBIO_DISPLAY
 # casa propria: openbox, i dialoghi di Qt e XDG non scrivono nella casa di chi misura
 export HOME=$LAVORO/casa XDG_CONFIG_HOME=$LAVORO/casa/.config XDG_DATA_HOME=$LAVORO/casa/.local/share
