@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "app/media.h"
+#include "app/memoria.h"
 #include "app/modgenerale.h"
 #include "app/piattaforma.h"
 #include "play/frmgioco.h"
@@ -78,6 +79,7 @@ void frmGioco::msubNuovoRound() {
     setMousePointer(PUNTATORE_NORMALE);
     tmrTempo.setEnabled(true);
     tmrTempo.setInterval(1000);
+    psubRestituisciMemoria();
     msubAnnuncia(pfuncAnnuncioRound(pfuncRound(), pfuncLivelloDaMostrare(pfuncRound()), static_cast<int>(n),
                                     limite.minuti, limite.secondi));
   } catch (const std::exception& e) {

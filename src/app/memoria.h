@@ -1,0 +1,5 @@
+#pragma once
+
+// La memoria del processo: come glibc tiene i blocchi liberati (vedi memoria.cpp).
+void psubImpostaAllocatore();
+void psubRestituisciMemoria();
