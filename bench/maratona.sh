@@ -67,7 +67,9 @@ source "$SORGENTI/tools/servizi-prova.sh"
 exec 9>/tmp/gorbio-maratona.lock
 flock 9
 avvia_servizi_prova
-# chiuso: il gioco non deve ereditare il lucchetto delle maratone
+flock -u 9
+# chiuso: il gioco non deve ereditare il lucchetto delle maratone (Xvfb e PulseAudio, partiti
+# col lucchetto preso, ne tengono una copia: va sciolto prima)
 exec 9>&-
 export DISPLAY=$GORBIO_DISPLAY
 # casa propria: openbox, i dialoghi di Qt e XDG non scrivono nella casa di chi misura
