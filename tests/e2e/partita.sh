@@ -3,10 +3,11 @@
 # audio nulla. Icone e metadati validi (il file .desktop lo valida pacchetto.sh). Due copie avviate
 # insieme dal comando installato: ne parte una sola, con la classe di finestra del file .desktop; una
 # terza, col blocco invecchiato di ore, e' ancora la seconda (un messaggio, nessuna finestra del gioco).
-# Con quella: F2, qualche lettera (il suono arriva all'uscita), salvataggio, fine con F4, caricamento,
-# uscita con Alt+F4 e il suo suono; il contatore degli avvii e' salito di uno. Una copia uccisa con
-# SIGKILL non blocca l'avvio seguente, una con SIGTERM esce con 143. Reinstallare tiene le impostazioni,
-# disinstallare lascia solo quelle. Uso: partita.sh <cartella degli eseguibili della build>
+# Con quella: F2, qualche lettera (il suono arriva all'uscita), uscita con Alt+F4 e il suo suono; il
+# contatore degli avvii e' salito di uno. Una copia uccisa con SIGKILL non blocca l'avvio seguente, una
+# con SIGTERM esce con 143. Reinstallare tiene le impostazioni, disinstallare lascia solo quelle. Le
+# finestre Salva e Carica vere le provano wayland.sh e lettore.sh, F4 le tracce.
+# Uso: partita.sh <cartella degli eseguibili della build>
 source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-e2e
 : "${PULSE_SERVER:?serve il server audio di ./check}"
 BUILD=$(cd "$1/.." && pwd)
@@ -14,7 +15,6 @@ P=$LAVORO/prefisso
 C=$P/lib/mrgorbio
 ID=it.veltrak.mrgorbio
 DESKTOP=$P/share/applications/$ID.desktop
-SALVATA="$LAVORO/prova.cap"
 PID_GIOCO="" PID_REC=""
 
 # l'elenco dei file dell'installazione vera del giocatore resta com'era
@@ -53,21 +53,8 @@ registra() { parec -d @DEFAULT_MONITOR@ --raw --format=s16le --channels=1 --rate
 ferma_registrazione() { kill "$PID_REC" 2>/dev/null || true; wait "$PID_REC" 2>/dev/null || true; PID_REC=""; }
 udibile() { sox -t raw -r 8000 -e signed -b 16 -c 1 "$1" -n stat 2>&1 | awk '/RMS +amplitude/{r=$3} END{exit !(r > 0.01)}'; }
 esiste() { finestra_di "$PID_GIOCO" "$1" >/dev/null; }
-titolo() { xdotool getwindowname "$PRINCIPALE" 2>/dev/null; }
 tasto() { xdotool key --clearmodifiers "$@"; sleep 0.4; }
 principale() { xdotool windowfocus "$PRINCIPALE" 2>/dev/null || true; }
-# dal menu File la voce $1, il dialogo $2, il percorso $3, poi il messaggio che conferma
-dal_menu_file() {
-  principale
-  tasto alt+f
-  tasto "$1"
-  aspetta "$2" 10 || errore "il dialogo $2 non compare"
-  tasto ctrl+a
-  xdotool type --delay 20 "$3"
-  tasto Return
-  aspetta "Veltrak Info Service" 10 || errore "nessun messaggio dopo $2"
-  tasto Return
-}
 
 installa
 for f in "$SORGENTI"/resources/img/icona_*.png; do
@@ -124,20 +111,6 @@ udibile "$LAVORO/partita.raw" || errore "nessun suono all'uscita audio durante l
 # finisce l'eventuale sequenza del cappio: con la clessidra i comandi non agiscono
 sleep 6
 
-dal_menu_file s "Salva gioco..." "$LAVORO/prova"
-grep -q "Partita salvata" "$SALVATA" || errore "la partita non e' stata salvata in $SALVATA"
-
-principale
-tasto F4
-tasto Return   # Si, termina
-tasto Escape   # No, non salvare
-sleep 0.5
-[ "$(titolo)" = " Veltrak Mr.Gorbio 1.0" ] || errore "F4 non termina il gioco: $(titolo)"
-esiste "Veltrak Info Service" && errore "la fine del gioco lascia una domanda aperta"
-
-dal_menu_file c "Carica gioco..." "$SALVATA"
-titolo | grep -qF " - Livello 1" || errore "la partita caricata non e' in corso: $(titolo)"
-
 # Alt+F4 durante la partita: niente "Sicuro di voler uscire", solo l'offerta di salvare
 registra "$LAVORO/uscita.raw"
 principale
@@ -173,5 +146,5 @@ installa
 grep -qF "$C/Mr.Gorbio.002" "$LAVORO/disinstalla.log" || errore "disinstalla non dice dove sono le impostazioni"
 rimasti=$(cd "$P" && find . ! -type d | sort)
 [ "$rimasti" = "./lib/mrgorbio/Mr.Gorbio.002" ] || errore "dopo la disinstallazione resta: $rimasti"
-echo "ok: installato; una copia sola, suono in partita, salvataggio, fine, caricamento, uscita;" \
+echo "ok: installato; una copia sola, suono in partita, uscita;" \
   "contatore $prima -> $dopo; nessun blocco dopo SIGKILL; reinstallato e tolto"
