@@ -171,7 +171,9 @@ private slots:
     QCOMPARE(messaggi, scrivere);
     if (programma != u"rw") QCOMPARE(c.impostazioni(), installate);
     // nella propria cartella il gioco toglie il permesso di scrittura ai file dati, in quella di tutti no
-    if (programma == u"rw") QVERIFY(std::ranges::none_of(permessi(), [](const QString& p) { return p.toUInt(nullptr, 8) & 0222; }));
+    // i bit di scrittura del file nei permessi di Qt (WriteUser no: root puo' scrivere comunque)
+    constexpr uint scrittura = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (programma == u"rw") QVERIFY(std::ranges::none_of(permessi(), [](const QString& p) { return p.toUInt(nullptr, 8) & scrittura; }));
     else QCOMPARE(permessi(), permessiPrima);
     // una copia fatta non si sovrascrive, nemmeno da un'altra copia del gioco partita nello stesso istante
     const QString fatta = giocatori.filePath("a/mrgorbio/Mr.Gorbio.002");

@@ -3,7 +3,7 @@
 # con dpkg -x e con la cartella del programma in sola lettura, il gioco gira da nobody sotto Xvfb: la
 # prima volta l'avviso della scheda audio (nobody non raggiunge il server audio), tolto; la seconda
 # nessun messaggio; intanto parte anche un altro giocatore, con la sua copia. Il contatore sale nella
-# copia del giocatore, il file installato resta com'era. Wayland lo prova wayland.sh; root sotto /opt tst_avvio.
+# copia del giocatore, il file installato resta com'era. Il gioco su Wayland lo prova wayland.sh, root sotto /opt tst_avvio.
 # Uso: pacchetto.sh <cartella degli eseguibili della build>
 source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-deb
 BUILD=$(cd "$1/.." && pwd)

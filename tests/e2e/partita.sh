@@ -121,7 +121,6 @@ ferma_registrazione
 udibile "$LAVORO/uscita.raw" || errore "il suono d'uscita non e' arrivato"
 dopo=$(contatore)
 [ "$dopo" = "$((prima + 1))" ] || errore "contatore degli avvii: prima $prima, dopo $dopo"
-stat -c %A "$C/Mr.Gorbio.001" | grep -q w && errore "il gioco non ha protetto i file dati"
 
 # ucciso con SIGKILL, poi riavviato e chiuso con SIGTERM
 for segnale in KILL TERM; do
