@@ -73,14 +73,11 @@ def main():
     # i tasti anche com'Orca li sente: se Orca e' in ritardo, la frase che il tasto taglia viene dopo il tasto
     azioni += [(d["t"], "eco") for d in dette if d["eco"]]
     tagli = 0
-    print("%-44s %7s %6s  %s" % ("frase", "ora", "durata", "si sente"))
+    print("%7s %6s  %-40s %s" % ("ora", "durata", "si sente", "frase"))
     s = 0
-    conti = {}  # scena -> [frasi del gioco, tagliate dal gioco, interrotte dal giocatore]
-    scena = "avvio"
     for i, d in enumerate(dette):
         while s < len(scene) and scene[s][0] <= d["t"]:
-            scena = scene[s][1]
-            print("--- " + scena)
+            print("--- " + scene[s][1])
             s += 1
         # del gioco sono le notifiche e i suoi messaggi; il resto (eco dei tasti, fuoco, menu) e' di Orca
         gioco = d["testo"].startswith("notification ") or "Veltrak Info" in d["testo"]
@@ -98,17 +95,7 @@ def main():
             else:
                 esito = "TAGLIATA dopo %.1f s da: %s" % (dopo, dette[i + 1]["testo"][:60])
                 tagli += 1
-        if gioco:
-            c = conti.setdefault(scena, [0, 0, 0])
-            c[0] += 1
-            c[1] += esito.startswith("TAGLIATA")
-            c[2] += esito.startswith("tagliata dal giocatore")
-        print("%-44s %7.1f %5.1fs  %s" % (d["testo"][:44], d["t"] - dette[0]["t"], lunga, esito))
-        if len(d["testo"]) > 44:
-            for k in range(44, len(d["testo"]), 100):
-                print("    " + d["testo"][k:k + 100])
-    for scena, (n, tagliate, interrotte) in conti.items():
-        print("%-50s %2d frasi del gioco, %d tagliate dal gioco, %d interrotte da un tasto" % (scena, n, tagliate, interrotte))
+        print("%7.1f %5.1fs  %-40s %s" % (d["t"] - dette[0]["t"], lunga, esito, d["testo"]))
     print("%d frasi, %d tagliate senza un tasto del giocatore" % (len(dette), tagli))
     return 1 if tagli or not dette else 0
 

@@ -57,10 +57,6 @@ void PiattaformaFinta::avanza(qint64 ms) {
   ora = std::max(ora, meta);
 }
 
-int PiattaformaFinta::timerAttivi() const {
-  return static_cast<int>(std::count_if(mTimer.begin(), mTimer.end(), [](const TimerFinto* t) { return t->attivo; }));
-}
-
 Risposta PiattaformaFinta::mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
                                            const QString& annunci) {
   Messaggio m{testo, titolo, pulsanti, icona, Risposta::Ok, annunci};
@@ -75,19 +71,18 @@ Risposta PiattaformaFinta::mostraMessaggio(const QString& testo, Pulsanti pulsan
 }
 
 QString PiattaformaFinta::inputBox(const QString& p, const QString& titolo, const QString& predefinito) {
-  prompt.append(p);
   titoliInput.append(titolo);
   predefinitiInput.append(predefinito);
   eventi.append(QStringLiteral("input:") + p);
   // senza risposta preparata: si segnala e si esce dai cicli di richiesta
   if (testiInput.isEmpty()) inatteso.append(p);
-  dateInput.append(testiInput.isEmpty() ? QStringLiteral("?") : testiInput.takeFirst());
+  const QString data = testiInput.isEmpty() ? QStringLiteral("?") : testiInput.takeFirst();
   mInputAperta = true;
   if (allInput) allInput();
   // chiusa dal gioco (tempo scaduto) la risposta non conta
-  if (tuttiGliEventi && mInputAperta) eventi.append("risposta:" + dateInput.constLast());
+  if (tuttiGliEventi && mInputAperta) eventi.append("risposta:" + data);
   mInputAperta = false;
-  return dateInput.constLast();
+  return data;
 }
 
 QString PiattaformaFinta::prossimoPercorso(const DialogoFile& d, const char* tipo) {
@@ -116,8 +111,7 @@ void PiattaformaFinta::mostraModale(QDialog* finestra) {
 
 void PiattaformaFinta::suono(const QString& nome, bool ripeti) {
   if (primaDiSuonoODialogo) primaDiSuonoODialogo();
-  suoni.append(nome + (ripeti ? "+loop" : ""));
-  eventi.append(QStringLiteral("suono:") + suoni.constLast());
+  eventi.append(QStringLiteral("suono:") + nome + (ripeti ? "+loop" : ""));
 }
 
 void PiattaformaFinta::attendi(int ms) {

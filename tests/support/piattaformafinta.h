@@ -40,16 +40,11 @@ public:
 
   // registro; "eventi" tiene tutto in ordine: "msg:", "suono:", "attesa:ms", "finestra:", "link:"...
   QList<Messaggio> messaggi;
-  QStringList prompt;
   QStringList titoliInput, predefinitiInput;
-  QStringList dateInput;      // i testi restituiti dalle InputBox
   QStringList percorsiScelti;  // i percorsi restituiti dai dialoghi dei file
-  QStringList suoni;  // "ID_22", "file:<nome>", con "+loop" se ripetuto
   QStringList eventi;
   QStringList inatteso;  // dialoghi arrivati senza risposta preparata
   QList<DialogoFile> dialoghi;
-  int beeps = 0;
-  int fermaSuoni = 0;
 
   // ambiente simulato
   bool audio = true;
@@ -62,7 +57,6 @@ public:
   // orologio virtuale
   qint64 ora = 0;
   void avanza(qint64 ms);
-  int timerAttivi() const;
   QString ultimoMessaggio() const { return messaggi.isEmpty() ? QString() : messaggi.constLast().testo; }
 
   Risposta mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
@@ -82,13 +76,9 @@ public:
   void suonaRisorsa(const QString& p, bool ripeti) override { suono(p.section(u'/', -1).section(u'.', 0, 0), ripeti); }
   void suonaFile(const QString& p, bool ripeti) override { suono("file:" + p.section(u'/', -1), ripeti); }
   void fermaSuono() override {
-    ++fermaSuoni;
     if (tuttiGliEventi) eventi.append(QStringLiteral("ferma suono"));
   }
-  void beep() override {
-    ++beeps;
-    eventi.append(QStringLiteral("beep"));
-  }
+  void beep() override { eventi.append(QStringLiteral("beep")); }
   qint64 adessoMs() override { return ora; }
   void attendi(int ms) override;
   void elaboraEventi() override { QCoreApplication::processEvents(); }

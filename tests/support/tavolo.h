@@ -16,16 +16,8 @@ public:
 
   // Nuova partita con la parola numero "indice" (da 1) della lista.
   void nuovaPartita(int indice = 1);
-  // Il valore casuale che fa estrarre la parola numero "indice".
-  double casualePer(int indice) const;
-  // Le risposte alle prossime domande: "Si No".
-  void rispondi(const QString& risposte);
-  // Tasti premuti sulla finestra, come un giocatore.
-  void premi(const QString& tasti);
   // Le dieci caselle unite, per esempio "_A_O_O".
   QString caselle() const;
-  // Quante volte un messaggio che comincia cosi' e' stato mostrato.
-  int messaggi(const QString& inizio) const;
 
   AmbienteTest amb;
   PiattaformaFinta& finta;
