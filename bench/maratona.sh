@@ -381,6 +381,12 @@ awk -F'\t' 'NR == 1 { next }
     mx = 0; for (i = 2; i <= n; i++) if (r[i] > mx) mx = r[i]
     printf "%.1f MB, fine %.1f MB (minuto %.1f)\n", mx, r[n], m[n]
     if (d) printf "dal minuto %.1f (%.1f MB) alla fine: %+.1f MB, %.3f MB al minuto\n", m[d], r[d], r[n] - r[d], (m[n] > m[d]) ? (r[n] - r[d]) / (m[n] - m[d]) : 0
+    # un campione solo oscilla di 1 MB (un suono, le immagini condivise con X): le medie di cinque minuti no
+    for (i = 2; i <= n; i++) {
+      if (m[i] >= 10 && m[i] < 15) { a += r[i]; na++ }
+      if (m[i] > m[n] - 5) { b += r[i]; nb++ }
+    }
+    if (na && nb && m[n] >= 20) printf "media dei minuti 10-15 %.1f MB, degli ultimi 5 %.1f MB: %+.1f MB\n", a / na, b / nb, b / nb - a / na
   }' "$TABELLA"
 
 if ((HEAPTRACK)); then
