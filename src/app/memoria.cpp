@@ -12,7 +12,7 @@ void psubImpostaAllocatore() {
 
 void psubRestituisciMemoria() {
   // le finestre si costruiscono e si distruggono a ogni apertura: le pagine rimaste libere in mezzo
-  // al heap e alle arene dei thread restano residenti, e un'ora di round ne accumula 2 MB. A ogni
-  // round nuovo tornano al sistema (meno di un millisecondo)
+  // al heap e alle arene dei thread restano residenti (dopo un'ora di round, 2 MB). A ogni round
+  // nuovo tornano al sistema quelle libere per intero (meno di un millisecondo)
   malloc_trim(0);
 }
