@@ -93,6 +93,18 @@ dbus-run-session -- bash -c '
       sleep 0.1
     done
   }
+  # un errore: il tasto, poi (fino a 10 s) che Orca cominci a dirlo, poi aspetta lo stadio. Con la
+  # macchina carica lo stadio comincia in ritardo, e un tasto premuto sotto la clessidra andrebbe perso
+  sbaglia() {
+    local prima
+    prima=$(grep -c "SPEECH OUTPUT: .* Errore [0-9] di 8" "$LAVORO/orca.log")
+    premi "$1" 0
+    for _ in $(seq 1 100); do
+      [ "$(grep -c "SPEECH OUTPUT: .* Errore [0-9] di 8" "$LAVORO/orca.log")" -gt "$prima" ] && break
+      sleep 0.1
+    done
+    sleep "$2"
+  }
   scrivi() { echo "TASTO $(ora) $1" >>"$LAVORO/tasti.txt"; xdotool type --delay 40 "$1"; sleep 0.3; }
   INFO=" Veltrak Info" GIOCO_T=" Veltrak Mr.Gorbio 1.0"
   fuoco "$GIOCO_T"; sleep 1
@@ -110,7 +122,7 @@ dbus-run-session -- bash -c '
   fuoco "$GIOCO_T"; pulsante 3 15; fuoco "Veltrak Info"; ascolta; premi Return 3
   scena "game over all ottavo errore"
   fuoco "$GIOCO_T"
-  premi b 2.3; premi d 1.4; premi e 2.2; premi f 2.3; premi g 1.7; premi h 2.3; premi i 5.2; premi m 11
+  sbaglia b 2.3; sbaglia d 1.4; sbaglia e 2.2; sbaglia f 2.3; sbaglia g 1.7; sbaglia h 2.3; sbaglia i 5.2; sbaglia m 11
   fuoco "Veltrak Info"; ascolta; premi Escape 2
   scena "partita caricata e tempo scaduto"
   fuoco "$GIOCO_T"; menu_file; premi c 1.5; fuoco "Carica gioco"; scrivi r20.cap; premi Return 1.5
