@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# Prova di fine a fine col lettore di schermo vero: Orca sul bus dell'accessibilita', il gioco sotto Xvfb
-# con una lista di parole tutta CAVOLO. Si giocano, con i tasti al ritmo del gioco, un round vinto, il
-# jolly, una soluzione giusta e una sbagliata (game over con la classifica), una resa, un game over
-# all'ottavo errore, una partita caricata che finisce per tempo scaduto, la pausa. Conta quello che si
-# sente, non quello che si manda: ogni frase che Orca dice (dal suo registro, con l'ora) dura quanto la
-# dice la voce italiana di espeak-ng alla velocita' normale; la prova fallisce se una frase e' tagliata
-# da un'altra prima della fine senza che in mezzo il giocatore abbia premuto un tasto (gli avvisi del
-# tempo che sta per finire possono interrompere). Stampa, scena per scena, ogni frase con la sua durata.
+# Il lettore di schermo vero: Orca e il gioco sotto Xvfb, con i tasti al ritmo del gioco (round vinto, jolly,
+# soluzioni, resa, game over, partita caricata e tempo scaduto, pausa). Conta quello che si sente: fallisce se
+# una frase del gioco e' tagliata da un'altra prima che la voce di espeak-ng la finisca, senza un tasto del
+# giocatore in mezzo (udito.py; gli avvisi del tempo possono interrompere).
 # Uso: lettore.sh <cartella degli eseguibili della build>; GORBIO_SOLO_MISURA=1 stampa senza fallire.
 source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-lettore
 : "${PULSE_SERVER:?serve il server audio di ./check}"

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Prova di fine a fine del pacchetto Debian: CPack lo costruisce, lintian non vi trova errori. Aperto
-# con dpkg -x e con la cartella del programma in sola lettura, il gioco gira da nobody sotto Xvfb: la
-# prima volta l'avviso della scheda audio (nobody non raggiunge il server audio), tolto; la seconda
-# nessun messaggio; intanto parte anche un altro giocatore, con la sua copia. Il contatore sale nella
-# copia del giocatore, il file installato resta com'era. Il gioco su Wayland lo prova wayland.sh, root sotto /opt tst_avvio.
+# Il pacchetto Debian: CPack e lintian; aperto con dpkg -x in sola lettura, il gioco gira da nobody sotto Xvfb
+# (la prima volta l'avviso della scheda audio, tolto) e da un altro giocatore: ognuno conta nella sua copia
+# delle impostazioni, quelle installate restano com'erano.
 # Uso: pacchetto.sh <cartella degli eseguibili della build>
 source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-deb
 BUILD=$(cd "$1/.." && pwd)
@@ -23,8 +21,7 @@ giocatore() {
   mkdir -p -m 700 "$CORSA"
   chown -R "$1:$1" "$CASA"
 }
-# al posto della shell (in una sottoshell: il pid resta quello del comando) un comando del
-# giocatore, con un ambiente pulito: la sua casa, la sua cartella di runtime
+# un comando del giocatore al posto della sottoshell (il pid resta), nel suo ambiente pulito
 da_giocatore() {
   exec setpriv --reuid="$UTENTE" --regid="$UTENTE" --clear-groups \
     env -i HOME="$CASA" XDG_RUNTIME_DIR="$CORSA" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"
@@ -36,8 +33,7 @@ avvia() {
   PID_GIOCO=$!
 }
 finestra() { xdotool search --all --onlyvisible --pid "$PID_GIOCO" --name "$1" 2>/dev/null | head -1; }
-# fino a 20 secondi la finestra del gioco "$1" (un messaggio "Veltrak Info Service" prima e' un errore,
-# salvo con $2 = avviso), poi il fuoco
+# fino a 20 s la finestra "$1", poi il fuoco; un messaggio prima e' un errore, salvo con $2 = avviso
 aspetta() {
   local fino=$((SECONDS + 20)) w
   until w=$(finestra "$1") && [ -n "$w" ]; do

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# Prova di fine a fine: il gioco installato in un prefisso temporaneo, sotto Xvfb con l'uscita
-# audio nulla. Icone e metadati validi (il file .desktop lo valida pacchetto.sh). Due copie avviate
-# insieme dal comando installato: ne parte una sola, con la classe di finestra del file .desktop; una
-# terza, col blocco invecchiato di ore, e' ancora la seconda (un messaggio, nessuna finestra del gioco).
-# Con quella: F2, qualche lettera (il suono arriva all'uscita), uscita con Alt+F4 e il suo suono; il
-# contatore degli avvii e' salito di uno. Una copia uccisa con SIGKILL non blocca l'avvio seguente, una
-# con SIGTERM esce con 143. Reinstallare tiene le impostazioni, disinstallare lascia solo quelle. Le
-# finestre Salva e Carica vere le provano wayland.sh e lettore.sh, F4 le tracce.
+# Il gioco installato in un prefisso, sotto Xvfb con l'uscita audio nulla: icone e metadati; di due copie insieme
+# ne parte una, con la classe del file .desktop; una terza col blocco vecchio di ore e' ancora la seconda. Suono
+# in partita e all'uscita, contatore +1; SIGKILL non blocca il riavvio, SIGTERM esce con 143; reinstallare
+# tiene le impostazioni, disinstallare lascia solo quelle.
 # Uso: partita.sh <cartella degli eseguibili della build>
 source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-e2e
 : "${PULSE_SERVER:?serve il server audio di ./check}"

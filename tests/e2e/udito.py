@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""Quello che si sente di quello che Orca dice: ogni frase del registro di Orca, con la sua ora e la
-durata che le da' la voce italiana di espeak-ng alla velocita' normale, e se si sente fino in fondo.
-Una frase e' tagliata se la seguente parte prima della sua fine; il taglio e' del giocatore se in mezzo
-c'e' un suo tasto (o il fuoco dato a una finestra), ed e' lecito per gli avvisi del tempo. Contano le frasi
-del gioco: le sue notifiche e i suoi messaggi.
-Uso: udito.py orca.log tasti.txt cartella-durate; esce con 1 se c'e' un taglio che il giocatore non ha fatto."""
+"""Ogni frase che Orca dice, con la durata della voce italiana di espeak-ng: e' tagliata se la seguente parte
+prima della sua fine. Lecito se in mezzo c'e' un tasto del giocatore o per gli avvisi del tempo.
+Uso: udito.py orca.log tasti.txt cartella-durate; esce con 1 se una frase del gioco e' tagliata cosi'."""
 import hashlib
 import os
 import re
@@ -33,10 +30,8 @@ def durata(testo, cartella):
 
 
 def frasi(registro):
-    """Le frasi di Orca. Quello che Orca dice di seguito aprendo un
-    messaggio o un dialogo e' una frase sola: il titolo, il testo e il pulsante col fuoco (entro un secondo,
-    senza che Orca si interrompa in mezzo). Ogni altra riga,
-    e ogni notifica o messaggio nuovo, comincia una frase."""
+    """Le frasi di Orca: titolo, testo e pulsante d'un messaggio o dialogo appena aperto (entro un secondo,
+    senza interruzioni) sono una frase sola; ogni altra riga ne comincia una."""
     out = []
     interrotta = True
     with open(registro, errors="replace") as f:

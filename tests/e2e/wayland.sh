@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
-# Prova di fine a fine su Wayland, giocata coi tasti: sway senza schermo da utente normale (da root
-# non parte), il suo server audio con l'uscita nulla, il gioco da una cartella di sola lettura con
-# la lista di parole tutta CAVOLO. wtype batte i tasti, grim fotografa, swaymsg dice dove stanno le
-# finestre. La finestra d'avvio e poi quella del gioco, che ha la tastiera senza clic e mostra la
-# scena; F2 e le lettere fino al round vinto (dalla partita salvata il round 2 intatto); F5 ed Esc
-# che chiude la classifica, fotografata durante l'effetto: i rettangoli stanno sulla finestra, anche
-# dopo che sway l'ha spostata; Alt+F4, No al salvataggio, lo stato 0, nessun errore di Wayland. Il
-# suono e il contatore li prova partita.sh, i clic che chiudono le finestre le tracce.
+# Il gioco su Wayland (sway senza schermo, da utente normale, cartella di sola lettura), giocato coi tasti:
+# la finestra d'avvio, poi quella del gioco col fuoco senza clic e la scena; un round vinto e salvato (il round 2
+# intatto); l'effetto di chiusura sopra la classifica, anche spostata; Alt+F4, stato 0, nessun errore di Wayland.
 # Uso: wayland.sh <cartella degli eseguibili>
 source "$(dirname "$0")/../support/prova-e2e.sh" gorbio-wayland
 chmod 755 "$LAVORO"
@@ -41,8 +36,7 @@ FINE
 # da root il giocatore e' un utente normale (sway non parte da root); da utente, chi fa la prova
 if [ "$(id -u)" = 0 ]; then chown -R "$UTENTE:$UTENTE" "$CASA"; fi
 
-# al posto della shell (in una sottoshell: il pid resta quello del comando) un comando del
-# giocatore, con un ambiente pulito: la sua casa, la sua cartella di runtime, il suo desktop
+# un comando del giocatore al posto della sottoshell (il pid resta), nel suo ambiente pulito
 da_giocatore() {
   local chi=() desktop=()
   [ "$(id -u)" = 0 ] && chi=(setpriv --reuid="$UTENTE" --regid="$UTENTE" --clear-groups)
@@ -51,8 +45,7 @@ da_giocatore() {
     "${desktop[@]}" "$@"
 }
 tasti() { (da_giocatore wtype -s 400 "$@") || sbaglio "wtype $*"; }
-# le finestre del gioco, una per riga, divise da tabulazioni: x y larghezza altezza (l'area del
-# programma sullo schermo), fuoco (1 o 0), titolo; solo quelle di $PID_GIOCO
+# le finestre di $PID_GIOCO, una per riga: x y larghezza altezza (l'area del programma), fuoco, titolo
 finestre() {
   (da_giocatore swaymsg -t get_tree) | python3 -c '
 import json, sys
@@ -64,8 +57,7 @@ def giu(n):
         giu(f)
 giu(json.load(sys.stdin))' "$PID_GIOCO"
 }
-# fino a $2 secondi (5 se manca) una finestra il cui titolo e' $1; in X Y L A la sua area, quando
-# sway ha finito di sistemarla (la cornice col titolo arriva dopo: due letture uguali di fila)
+# fino a $2 secondi (5) la finestra col titolo $1, in X Y L A quando sway l'ha sistemata (due letture uguali)
 aspetta() {
   local fino=$((SECONDS + ${2:-5})) riga prima=""
   until riga=$(finestre | awk -F '\t' -v t="$1" '$6 == t && !f { print $1, $2, $3, $4; f = 1 }') &&
@@ -84,9 +76,8 @@ sparisce() {
   done
   return 1
 }
-# i fotogrammi dell'effetto nelle istantanee $CORSA/scatto-*.ppm dell'area $1 (x,y larghezza x altezza):
-# dentro la finestra in X Y L A il bordo del primo rettangolo, nero su tutti e quattro i lati
-# proprio sul bordo della finestra, e appena fuori no. Scrive quante istantanee lo mostrano.
+# quante istantanee $CORSA/scatto-*.ppm dell'area $1 mostrano il primo rettangolo dell'effetto: nero sui
+# quattro lati proprio sul bordo della finestra in X Y L A, e appena fuori no
 effetto_sulla_finestra() {
   python3 - "$1" "$X" "$Y" "$L" "$A" "$CORSA"/scatto-*.ppm <<'FINE'
 import sys
