@@ -34,16 +34,6 @@ struct Cartella {
   QByteArray impostazioni() const { return leggiFile(dir.filePath("Mr.Gorbio.002")); }
 };
 
-// Main crea le finestre sul heap: si distruggono (senza chiuderle) prima della piattaforma finta.
-struct Pulizia {
-  ~Pulizia() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (!w->parentWidget()) w->deleteLater();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-};
-
 // La cartella in sola lettura anche per root: un tmpfs con gli stessi file, rimontato in sola lettura.
 bool solaLettura(const QString& cartella) {
   const QByteArray percorso = QFile::encodeName(cartella);

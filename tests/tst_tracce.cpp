@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSet>
 #include <functional>
 #include <QtTest>
@@ -21,28 +20,6 @@
 #include "support/registratore.h"
 
 namespace {
-
-// Il gestore delle finestre che non da' il fuoco alle finestre del gioco finche' il copione non "attiva".
-struct SenzaFuoco : QObject {
-  bool eventFilter(QObject* o, QEvent* e) override {
-    return o->isWidgetType() && static_cast<QWidget*>(o)->isWindow() &&
-           (e->type() == QEvent::ActivationChange || e->type() == QEvent::WindowActivate);
-  }
-};
-
-// Il gestore delle finestre: chiusa una finestra, se nessuna e' attiva rende il fuoco a quella a cui apparteneva,
-// come fa quello di un desktop con una finestra di dialogo. Una finestra senza genitore non lo rende a nessuno.
-struct GestoreFinestre : QObject {
-  bool acceso = true;  // spento da "senza-fuoco" fino ad "attiva"
-  bool eventFilter(QObject* o, QEvent* e) override {
-    auto* w = qobject_cast<QWidget*>(o);
-    if (!acceso || e->type() != QEvent::Hide || !w || !w->isWindow() || !w->parentWidget()) return false;
-    QMetaObject::invokeMethod(qApp, [sotto = QPointer<QWidget>(w->parentWidget()->window())] {
-      if (sotto && sotto->isVisible() && !QApplication::activeWindow()) QApplication::setActiveWindow(sotto);
-    }, Qt::QueuedConnection);
-    return false;
-  }
-};
 
 const QString TRACCE = QStringLiteral(GORBIO_SORGENTI "/tests/dati/tracce/");
 
@@ -102,12 +79,21 @@ struct Copione {
   QList<std::pair<QString, QPointer<QWidget>>> nellAttesa;
   qsizetype mPasso = 0;  // il passo in corso del copione, per la fine del programma
   QSet<qsizetype> confini;  // dove il giocatore agisce, nell'elenco degli eventi della finta
-  std::unique_ptr<SenzaFuoco> senzaFuoco;
-  GestoreFinestre gestore;
+  std::unique_ptr<Filtro> senzaFuoco;  // il gestore delle finestre che non da' il fuoco fino ad "attiva"
+  bool gestoreAcceso = true;
+  // Il gestore delle finestre: chiusa una finestra, se nessuna e' attiva rende il fuoco a quella a cui apparteneva,
+  // come fa quello di un desktop con una finestra di dialogo. Una finestra senza genitore non lo rende a nessuno.
+  Filtro gestore{[this](QObject* o, QEvent* e) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!gestoreAcceso || e->type() != QEvent::Hide || !w || !w->isWindow() || !w->parentWidget()) return false;
+    QMetaObject::invokeMethod(qApp, [sotto = QPointer<QWidget>(w->parentWidget()->window())] {
+      if (sotto && sotto->isVisible() && !QApplication::activeWindow()) QApplication::setActiveWindow(sotto);
+    }, Qt::QueuedConnection);
+    return false;
+  }};
 
   // quello che si vede mentre un messaggio o una InputBox aspettano il giocatore
   Copione() {
-    qApp->installEventFilter(&gestore);
     finta.allaDomanda = [this](const auto&) { reg.sonda("  (al messaggio)"); };
     finta.allAttesa = [this] {
       reg.sonda("  (nell'attesa)");
@@ -159,7 +145,13 @@ struct Copione {
     if (cmd == u"file") return void(finta.percorsiFile << (arg.isEmpty() || arg == u"!" ? arg : dir.filePath(arg)));
     if (cmd == u"nell-input") return void(avanzaNellInput = arg.toInt());
     if (cmd == u"nell-attesa") return void(nellAttesa.append({arg, w}));
-    if (cmd == u"senza-fuoco") return gestore.acceso = false, qApp->installEventFilter((senzaFuoco = std::make_unique<SenzaFuoco>()).get());
+    if (cmd == u"senza-fuoco") {
+      gestoreAcceso = false;
+      senzaFuoco = std::make_unique<Filtro>([](QObject* o, QEvent* e) {
+        return o->isWidgetType() && static_cast<QWidget*>(o)->isWindow() && (e->type() == QEvent::ActivationChange || e->type() == QEvent::WindowActivate);
+      });
+      return;
+    }
     if (cmd == u"modale") {
       // "modale <passo>; <passo>": i sotto-passi sulla stessa riga
       finta.azioniModali << [this, sotto = arg.isEmpty() ? sotto : arg.split(QStringLiteral("; "))](QDialog* d) {
@@ -176,7 +168,7 @@ struct Copione {
     // il gestore delle finestre che la porta in primo piano
     if (cmd == u"attiva") {
       // senza fuoco Qt la crede gia' attiva: la si toglie perche' l'attivazione arrivi
-      if (senzaFuoco) senzaFuoco.reset(), QApplication::setActiveWindow(nullptr), gestore.acceso = true;
+      if (senzaFuoco) senzaFuoco.reset(), QApplication::setActiveWindow(nullptr), gestoreAcceso = true;
       QApplication::setActiveWindow(w);
     }
     if (cmd == u"avanza") finta.avanza(arg.toInt());
@@ -307,13 +299,7 @@ private slots:
     QStringList righe = QString::fromUtf8(leggiFile(TRACCE + nome + ".scenario")).split('\n');
     righe.removeIf([](const QString& r) { return r.trimmed().isEmpty() || r.trimmed().startsWith('#'); });
     auto c = std::make_unique<Copione>();
-    // le finestre create dall'avvio si distruggono prima della piattaforma finta
-    auto pulizia = qScopeGuard([&] {
-      for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (!w->parentWidget()) w->deleteLater();
-      }
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    });
+    Pulizia pulizia;
     c->gioca(righe);
     const QStringList ottenute = c->reg.righe;
     // ogni finestra vista resta in build/bin/impronte/<impronta>.png: e' il "prima" di una piattaforma nuova

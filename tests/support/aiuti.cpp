@@ -1,5 +1,6 @@
 #include "support/aiuti.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +20,15 @@ QByteArray leggiFile(const QString& percorso) {
 }
 
 QString cartellaSorgenti() { return QStringLiteral(GORBIO_SORGENTI_DIR); }
+
+Pulizia::~Pulizia() {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->parentWidget()) w->deleteLater();
+  }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+Filtro::Filtro(std::function<bool(QObject*, QEvent*)> f) : mF(std::move(f)) { qApp->installEventFilter(this); }
 
 namespace {
 // Le finestre si disegnano uguali su ogni macchina: senza schermo, scala 1, solo i font del gioco con la

@@ -2,8 +2,10 @@
 // Piccoli aiuti comuni ai test: file di prova e tabelle di dati.
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QTest>
+#include <functional>
 #include <tuple>
 
 // Un caso che questa macchina non sa preparare (root, tmpfs, il server audio): saltato a mano, ma in CI
@@ -19,6 +21,18 @@ QString scriviFile(const QString& percorso, const QByteArray& contenuto);
 QByteArray leggiFile(const QString& percorso);
 // Cartella dei sorgenti del progetto (per i file dati veri).
 QString cartellaSorgenti();
+
+// Le finestre che Main crea sul heap si distruggono (senza chiuderle) prima della piattaforma finta.
+struct Pulizia {
+  ~Pulizia();
+};
+
+// Un filtro degli eventi di tutta l'applicazione fatto da una funzione: se rende vero l'evento si ferma.
+struct Filtro : QObject {
+  explicit Filtro(std::function<bool(QObject*, QEvent*)> f);
+  bool eventFilter(QObject* o, QEvent* e) override { return mF(o, e); }
+  std::function<bool(QObject*, QEvent*)> mF;
+};
 
 // I casi di una funzione _data da tests/dati/tabelle/<nome>.tsv. Prima riga: le colonne, "nome" (QString)
 // o "nome:tipo" (int, double, bool, bytes); poi un caso per riga, il primo campo e' il nome del caso.

@@ -37,19 +37,6 @@ QString testo(QString t) { return '"' + t.replace("\r", "\\r").replace("\n", "\\
 const char* const ICONE[] = {"nessuna", "informazione", "esclamazione", "domanda", "critica"};
 const char* const RISPOSTE[] = {"Ok", "Si", "No", "Annulla"};
 
-// Sente gli eventi di tutta l'applicazione senza fermarli.
-class Orecchio : public QObject {
-public:
-  explicit Orecchio(std::function<void(QObject*, QEvent*)> f) : mF(std::move(f)) {}
-  bool eventFilter(QObject* o, QEvent* e) override {
-    mF(o, e);
-    return false;
-  }
-
-private:
-  std::function<void(QObject*, QEvent*)> mF;
-};
-
 // La voce degli annunci: un controllo senza nome e senza misura che ricompare a ogni annuncio.
 bool voce(QObject* o) {
   auto* w = qobject_cast<QWidget*>(o);
@@ -91,10 +78,10 @@ Registratore::Registratore(PiattaformaFinta& finta, const QString& cartella) : m
   }
   mFinta.tuttiGliEventi = true;
   mFinta.primaDiSuonoODialogo = [this] { sonda("  (prima del suono o del dialogo)"); };
-  mOrecchio = std::make_unique<Orecchio>([this](QObject* o, QEvent* e) {
+  mOrecchio = std::make_unique<Filtro>([this](QObject* o, QEvent* e) {
     if (e->type() == QEvent::Show && voce(o)) mFinta.eventi << "annuncio:" + static_cast<QWidget*>(o)->accessibleName();
+    return false;
   });
-  qApp->installEventFilter(mOrecchio.get());
 }
 
 // I puntatori disegnati dal gioco per nome di risorsa, gli altri col numero di Qt.
