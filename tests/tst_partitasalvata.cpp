@@ -1,6 +1,5 @@
-// Partite salvate: file di riferimento scritti a mano, uno per ogni r (1..25, cinque
-// per variante della codifica), i controlli della lettura valore per valore, e la
-// codifica a coppie di lettere (le sue tabelle le fissano i file di riferimento).
+// Partite salvate: file di riferimento scritti a mano, uno per ogni r (1..25, cinque per variante della codifica
+// a coppie di lettere), i controlli della lettura valore per valore, le tabelle della codifica intere.
 #include <QtTest>
 
 #include "app/modgenerale.h"
@@ -88,20 +87,6 @@ private slots:
     QStringList attese = QString::fromUtf8(leggiFile(GORBIO_SORGENTI "/tests/dati/tabelle-byte.txt")).split(u'\n');
     attese.removeIf([](const QString& r) { return r.isEmpty() || r.startsWith(u'#'); });
     QCOMPARE(righe, attese);
-  }
-
-  void codificaEDecodifica() {
-    // sostituzione senza sovrapposizioni, con resto piu' corto, attenta alle maiuscole
-    QCOMPARE(mfuncReplaceC("aaaa", "aa", "b") + mfuncReplaceC("aaa", "aa", "b"), QStringLiteral("bbba"));
-    QCOMPARE(mfuncReplaceC("aAa", "a", "b") + mfuncReplaceC("a", "aa", "b"), QStringLiteral("bAba"));
-    // sei lettere: 17 caratteri, coppie separate da uno spazio; minuscole come maiuscole
-    const QString c = mfuncCodifica("CAVOLO", 3);
-    QCOMPARE(c.size(), 17);
-    QCOMPARE(QString(c).remove(QRegularExpression("[A-Z]{2}( |$)")), QString());
-    QCOMPARE(mfuncCodifica("cavolo", 3), c);
-    // una J passa intatta; il testo vuoto torna con lo spazio davanti
-    QCOMPARE(mfuncDecodifica(mfuncCodifica("PAJAZZO", 7), 7), QStringLiteral("paJazzo"));
-    QCOMPARE(mfuncDecodifica("", 0), QStringLiteral(" "));
   }
 };
 
