@@ -5,12 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-// Oltre questa dimensione l'ingresso si rifiuta prima di leggerlo:
-// nessun file dati del gioco e' cosi' grande.
+// Oltre questa dimensione l'ingresso si rifiuta prima di leggerlo: nessun file dati del gioco e' cosi' grande.
 inline constexpr std::size_t INGRESSO_MASSIMO = 64 * 1024;
 
-// Una proprieta' violata e' un difetto come un crash: messaggio e abort,
-// cosi' libFuzzer salva l'ingresso che la viola.
+// Una proprieta' violata e' un difetto come un crash: messaggio e abort, cosi' libFuzzer salva l'ingresso che la viola.
 #define VERIFICA(condizione, ...)                                                                              \
   do {                                                                                                         \
     if (!(condizione)) {                                                                                       \

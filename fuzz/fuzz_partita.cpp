@@ -1,7 +1,6 @@
-// Lettura delle partite salvate: nessun crash su byte qualsiasi, e una partita
-// accettata e' sempre giocabile. Poi, come fa il gioco salvando sopra un file
-// esistente, le voci di una partita si scrivono sopra il contenuto: la
-// rilettura deve dare esattamente la partita salvata.
+// Lettura delle partite salvate: nessun crash su byte qualsiasi, e una partita accettata e' sempre giocabile. Poi, come
+// fa il gioco salvando sopra un file esistente, le voci di una partita si scrivono sopra il contenuto: la rilettura
+// deve dare esattamente la partita salvata.
 #include <QByteArray>
 #include <QRegularExpression>
 #include <QString>

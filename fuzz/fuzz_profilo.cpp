@@ -1,8 +1,6 @@
-// Lettore e scrittore dei file di profilo: nessun crash su byte qualsiasi e,
-// dopo le scritture, ogni chiave scritta si rilegge con il valore scritto
-// mentre le altre chiavi lette prima restano uguali.
-// Ingresso: il contenuto del file in testa; i byte in coda (FuzzedDataProvider
-// li consuma dalla fine) inventano nomi e valori e scelgono le scritture.
+// Lettore e scrittore dei file di profilo: nessun crash su byte qualsiasi e, dopo le scritture, ogni chiave scritta si
+// rilegge con il valore scritto mentre le altre chiavi lette prima restano uguali. Ingresso: il contenuto del file in
+// testa; i byte in coda (FuzzedDataProvider li consuma dalla fine) inventano nomi e valori e scelgono le scritture.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QByteArray>

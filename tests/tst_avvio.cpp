@@ -1,5 +1,4 @@
-// L'avvio: ogni uscita con il suo messaggio, il contatore degli avvii,
-// l'avviso della scheda audio; la cache delle figure.
+// L'avvio: ogni uscita con il suo messaggio, il contatore degli avvii, l'avviso della scheda audio; la cache delle figure.
 // totalUsed() della cache delle figure, come nelle prove di Qt
 #define Q_TEST_QPIXMAPCACHE
 #include <QCheckBox>
@@ -96,8 +95,8 @@ private slots:
     QCOMPARE(c.impostazioni().contains("[Toob]\r\nk=1\r\n"), parole < 4100);
   }
 
-  // installato per tutti, ogni giocatore tiene le sue impostazioni in una copia fatta da quelle installate,
-  // che restano intatte; con la cartella del programma scrivibile tutto come sempre
+  // installato per tutti, ogni giocatore tiene le sue impostazioni in una copia fatta da quelle installate, che restano
+  // intatte; con la cartella del programma scrivibile tutto come sempre
   void copiaDelGiocatore_data() { tabella("avvio-copia-giocatore"); }
   void copiaDelGiocatore() {
     const auto [programma, copia, giri, visto, scrivere] =
@@ -160,8 +159,8 @@ private slots:
     QCOMPARE(visti.join(", "), visto);
     QCOMPARE(messaggi, scrivere);
     if (programma != u"rw") QCOMPARE(c.impostazioni(), installate);
-    // nella propria cartella il gioco toglie il permesso di scrittura ai file dati, in quella di tutti no
-    // i bit di scrittura del file nei permessi di Qt (WriteUser no: root puo' scrivere comunque)
+    // nella propria cartella il gioco toglie il permesso di scrittura ai file dati, in quella di tutti no (i bit di
+    // scrittura del file nei permessi di Qt: WriteUser no, root puo' scrivere comunque)
     constexpr uint scrittura = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (programma == u"rw") QVERIFY(std::ranges::none_of(permessi(), [](const QString& p) { return p.toUInt(nullptr, 8) & scrittura; }));
     else QCOMPARE(permessi(), permessiPrima);
@@ -172,9 +171,9 @@ private slots:
     if (!prima.isEmpty()) QVERIFY(!pfuncCreaFile(fatta, "altro", errore) && leggiFile(fatta) == prima);
   }
 
-  // Fusion mette nella cache delle figure la faccia di ogni pulsante, con la tavolozza nella chiave,
-  // e ogni finestra aperta di nuovo ha una tavolozza nuova: con l'aspetto del gioco, dopo 40 pause
-  // aperte e disegnate la cache non cresce piu' (col limite di Qt, 10 MB, cresceva per un'ora)
+  // Fusion mette nella cache delle figure la faccia di ogni pulsante, con la tavolozza nella chiave, e ogni finestra
+  // aperta di nuovo ha una tavolozza nuova: con l'aspetto del gioco, dopo 40 pause disegnate la cache non cresce piu'
+  // (col limite di Qt, 10 MB, cresceva per un'ora)
   void cacheDelleFigurePiena() {
     AmbienteTest amb;
     psubApplicaAspetto();

@@ -1,7 +1,6 @@
-// La classifica sopravvive a tutto. Un disco ostile: cartella o file in sola lettura (da
-// utente normale), disco pieno, una FIFO o un giro di link al posto del file; sempre un
-// messaggio che nomina il file, il vecchio file intatto, nessun file temporaneo, mai un
-// crash. E un processo ucciso a caso mentre la aggiorna.
+// La classifica sopravvive a tutto. Un disco ostile: cartella o file in sola lettura (da utente normale), disco pieno,
+// una FIFO o un giro di link al posto del file; sempre un messaggio che nomina il file, il vecchio file intatto, nessun
+// file temporaneo, mai un crash. E un processo ucciso a caso mentre la aggiorna.
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>

@@ -1,7 +1,6 @@
-// Aggiorna la classifica e il contatore come tante fine partita di fila: serve
-// alle prove che lo uccidono a caso o lo fanno scrivere su un disco ostile.
-// Uso: scrittore_classifica <file impostazioni> [--una]
-// Con --una fa un solo aggiornamento e stampa i messaggi che avrebbe mostrato.
+// Aggiorna la classifica e il contatore come tante fine partita di fila, per le prove che lo uccidono a caso o lo
+// fanno scrivere su un disco ostile. Uso: scrittore_classifica <file impostazioni> [--una]: con --una un solo
+// aggiornamento, e stampa i messaggi che avrebbe mostrato.
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>

@@ -1,7 +1,6 @@
 #pragma once
-// Il registratore delle tracce: dopo ogni passo scrive, una riga per fatto, cio' che il giocatore
-// vede cambiato (finestre, controlli, menu, timer) e cio' che e' successo (suoni, attese, messaggi,
-// dialoghi, file scritti).
+// Il registratore delle tracce: dopo ogni passo scrive, una riga per fatto, cio' che il giocatore vede cambiato
+// (finestre, controlli, menu, timer) e cio' che e' successo (suoni, attese, messaggi, dialoghi, file scritti).
 
 #include <QHash>
 #include <QImage>
