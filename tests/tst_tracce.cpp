@@ -315,9 +315,7 @@ private slots:
     };
     if (qEnvironmentVariableIsSet("GORBIO_RISCRIVI_TRACCE")) {
       scriviFile(TRACCE + nome + ".traccia", ottenute.join('\n').toUtf8() + '\n');
-      for (const QString& h : c->reg.scatti.keys()) {
-        if (!immagini.isEmpty()) scatto(immagini, h, nome + '-' + h + ".png");
-      }
+      if (!immagini.isEmpty()) for (const QString& h : c->reg.scatti.keys()) scatto(immagini, h, nome + '-' + h + ".png");
       return;
     }
     QStringList attese = QString::fromUtf8(leggiFile(TRACCE + nome + ".traccia")).split('\n');

@@ -59,7 +59,7 @@ void PiattaformaFinta::avanza(qint64 ms) {
 
 Risposta PiattaformaFinta::mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
                                            const QString& annunci) {
-  Messaggio m{testo, titolo, pulsanti, icona, Risposta::Ok, annunci};
+  Messaggio m{testo, titolo, pulsanti, icona};
   // quello che il lettore di schermo dice aprendo il messaggio, prima del suo testo
   if (tuttiGliEventi && !annunci.isEmpty()) eventi.append(QStringLiteral("nelmessaggio:") + annunci);
   if (pulsanti != Pulsanti::Ok && risposte.isEmpty()) inatteso.append(testo);

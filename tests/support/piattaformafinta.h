@@ -23,7 +23,6 @@ public:
     Pulsanti pulsanti;
     Icona icona;
     Risposta risposta = Risposta::Ok;
-    QString annunci;  // letti dal lettore di schermo prima del testo
   };
 
   // risposte preparate: Si/No, InputBox, dialoghi apri/salva, finestre modali, rnd()
