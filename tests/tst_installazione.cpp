@@ -45,12 +45,11 @@ private slots:
     QTimer::singleShot(0, [&] {
       auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       if (!dlg) return;
-      QStringList pulsanti;
+      QMultiMap<QString, QPushButton*> pulsanti;  // i visibili, per testo
       for (QPushButton* b : dlg->findChildren<QPushButton*>()) {
-        if (b->isVisible() && !b->text().isEmpty()) pulsanti << b->text();
+        if (b->isVisible() && !b->text().isEmpty()) pulsanti.insert(b->text(), b);
       }
-      pulsanti.sort();
-      QStringList parti{dlg->windowTitle(), dlg->parentWidget() ? dlg->parentWidget()->objectName() : "-", pulsanti.join(u',')};
+      QStringList parti{dlg->windowTitle(), dlg->parentWidget() ? dlg->parentWidget()->objectName() : "-", pulsanti.keys().join(u',')};
       if (auto* m = qobject_cast<QMessageBox*>(dlg)) parti << m->text() << QString::number(m->icon());
       if (auto* f = qobject_cast<QFileDialog*>(dlg))
         parti << f->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->currentText() + " = " + f->nameFilters().join(u',')
@@ -63,10 +62,7 @@ private slots:
       mostrato = parti.join(u'|');
       if (chiusura == u"rifiuta") return dlg->reject();
       if (chiusura == u"gioco") return piattaforma.chiudiInputBox();
-      QPushButton* premuto = nullptr;
-      for (QPushButton* b : dlg->findChildren<QPushButton*>()) {
-        if (b->isVisible() && b->text() == chiusura) premuto = b;
-      }
+      QPushButton* premuto = pulsanti.value(chiusura);
       if (!premuto) {
         dlg->reject();
         QFAIL(qPrintable("nessun pulsante " + chiusura));
