@@ -1,4 +1,4 @@
-// La classifica: il nome, il posto d'un punteggio, le scritture nel file e la riga nuova in evidenza.
+// La classifica: il nome, il posto d'un punteggio, la riga nuova in evidenza (il file lo guardano tracce e tst_ostile).
 #include <QLabel>
 #include <QtTest>
 
@@ -29,19 +29,12 @@ private slots:
     QCOMPARE(pfuncSiQualifica(static_cast<qint32>(nuovo)), entra);
   }
 
-  // una voce inserita al terzo posto: le altre scendono intere, l'ultima si perde; le sezioni
-  // nuove vanno in fondo nell'ordine Nome, Punteggio, Info, lo spazio finale del nome resta
-  void salvataggio() {
+  // la riga appena presa, anche la quinta, e' in rosso grassetto
+  void rigaNuovaInEvidenza() {
     AmbienteTest amb;
     QTemporaryDir dir;
     psubImpostaPercorsi(dir.path());
-    scriviFile(gstrFileIni, "[Toob]\r\nk=7\r\n");
-    // dal primo al quinto: N900 con 900 punti ... N500 con 500
-    for (int p = 1; p <= 5; ++p) gudtClassifica[p] = {"N" + QString::number(1000 - 100 * p), "1° round", QString::number(1000 - 100 * p)};
-    psubInserisciVoce(gudtClassifica, 3, pfuncNuovaVoce("abcdefghijk lmn", 700, 12));
-    QVERIFY(pfuncSalvaClassifica());
-    QCOMPARE(leggiFile(gstrFileIni), leggiFile(GORBIO_SORGENTI "/tests/dati/classifica.ini"));
-    // riletta nella finestra, la riga appena presa (anche la quinta) e' in rosso grassetto
+    scriviFile(gstrFileIni, leggiFile(GORBIO_SORGENTI "/tests/dati/classifica-piena.ini"));
     gintPosizioneClassifica = 5;
     frmClassifica f;
     const auto* l = f.findChild<QLabel*>(QStringLiteral("lblPunteggio_5"));
