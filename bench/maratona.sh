@@ -87,6 +87,8 @@ pulisci() {
   ferma_servizi_prova
   chmod -R u+w "$LAVORO/gioco" 2>/dev/null || true
   rm -rf "$LAVORO/gioco" "$LAVORO/casa"
+  # con --registri altrove della cartella di lavoro non resta niente da guardare
+  [[ $REGISTRI == "$LAVORO"/* ]] || rm -rf "$LAVORO"
 }
 trap pulisci EXIT
 trap 'exit 1' INT TERM HUP
