@@ -345,7 +345,9 @@ wait "$PID_CAMPIONI" 2>/dev/null || true
 # l'ultimo campione alla fine del gioco, prima della chiusura
 vivo && { campione || true; }
 if ! vivo; then
-  log "il gioco e' morto dopo $TASTI tasti"
+  # uscito da se' (0: una voce di menu, un errore del gioco) o ucciso (128 + segnale)
+  stato=0; wait "$PID_AVVIO" 2>/dev/null || stato=$?
+  log "il gioco e' morto dopo $TASTI tasti (stato d'uscita $stato)"
   esito=1
 else
   log "vivo dopo $TASTI tasti; chiusura con Alt+F4"
