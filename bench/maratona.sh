@@ -19,6 +19,9 @@
 #                     controlla le perdite anche all'uscita con _Exit (bench/lsan-uscita.c)
 #   --smaps           a ogni campione anche /proc/PID/smaps in smaps/MINUTO (chi cresce: heap,
 #                     mappe anonime, memoria condivisa con X o PulseAudio)
+#   --senza A[,B]     nel modo round salta queste azioni: file (salva e carica), soluzione,
+#                     resa, finestre (informazioni, ringraziamenti, classifica), pausa, jolly;
+#                     per vedere quale fa crescere la memoria
 #   --registri DIR    dove restano gioco.err, la tabella e i file di heaptrack (se manca: una
 #                     cartella temporanea, detta alla fine)
 # Esce con 1 se il gioco muore, non si chiude o scrive avvisi sull'uscita d'errore.
@@ -27,7 +30,7 @@
 {
 set -euo pipefail
 SORGENTI=$(cd "$(dirname "$0")/.." && pwd)
-MINUTI=60 MODO=tasti PASSO=30 HEAPTRACK=0 BIN=$SORGENTI/build/bin REGISTRI="" TSV="" SEME=$$ SMAPS=0 LSAN=0
+MINUTI=60 MODO=tasti PASSO=30 HEAPTRACK=0 BIN=$SORGENTI/build/bin REGISTRI="" TSV="" SEME=$$ SMAPS=0 LSAN=0 SENZA=""
 while (($#)); do
   case "$1" in
     --minuti) MINUTI=$2; shift 2 ;;
@@ -40,10 +43,16 @@ while (($#)); do
     --seme) SEME=$2; shift 2 ;;
     --smaps) SMAPS=1; shift ;;
     --lsan) LSAN=1; shift ;;
-    *) sed -n '2,20p' "$0" >&2; exit 2 ;;
+    --senza) SENZA=,$2,; shift 2 ;;
+    *) sed -n '2,23p' "$0" >&2; exit 2 ;;
   esac
 done
 [[ $MODO == tasti || $MODO == round ]] || { echo "modo sconosciuto: $MODO" >&2; exit 2; }
+for a in ${SENZA//,/ }; do
+  [[ $a =~ ^(file|soluzione|resa|finestre|pausa|jolly)$ ]] || { echo "azione sconosciuta: $a" >&2; exit 2; }
+done
+# l'azione $1 del round e' da fare (non e' in --senza)
+fa() { [[ $SENZA != *",$1,"* ]]; }
 [[ -x $BIN/mrgorbio ]] || { echo "manca $BIN/mrgorbio (compilare prima)" >&2; exit 2; }
 for p in Xvfb openbox xdotool pulseaudio; do
   command -v "$p" >/dev/null || { echo "manca $p (tools/install-deps)" >&2; exit 2; }
@@ -282,37 +291,44 @@ un_round() {
   sleep 2.5
   sgombra
   lettere 6
-  fuoco "$W"; premi alt+j; sleep 2
-  sgombra
+  if fa jolly; then fuoco "$W"; premi alt+j; sleep 2; sgombra; fi
   lettere 3
   # pausa e ripresa
-  fuoco "$W"; premi F3; sleep 2
-  aspetta_finestra "" 2 && { premi F3; sleep 1.5; }
-  sgombra
-  menu f s
-  dialogo_file "Salva"
+  if fa pausa; then
+    fuoco "$W"; premi F3; sleep 2
+    aspetta_finestra "" 2 && { premi F3; sleep 1.5; }
+    sgombra
+  fi
+  if fa file; then menu f s; dialogo_file "Salva"; fi
   lettere 4
   # la soluzione: una parola a caso (di solito sbagliata)
-  fuoco "$W"; premi alt+s
-  if aspetta_finestra "" 4; then
-    xdotool type --delay 20 "$(printf '%s' "${LETTERE:RANDOM % 10:6}")" 2>/dev/null || true
-    premi Return
-    sleep 6
+  if fa soluzione; then
+    fuoco "$W"; premi alt+s
+    if aspetta_finestra "" 4; then
+      xdotool type --delay 20 "$(printf '%s' "${LETTERE:RANDOM % 10:6}")" 2>/dev/null || true
+      premi Return
+      sleep 6
+    fi
+    sgombra
   fi
-  sgombra
   lettere 3
   # la resa
-  fuoco "$W"; premi alt+a; sleep 1
-  aspetta_finestra "" 2 && { premi Return; sleep 6; }
-  sgombra
+  if fa resa; then
+    fuoco "$W"; premi alt+a; sleep 1
+    aspetta_finestra "" 2 && { premi Return; sleep 6; }
+    sgombra
+  fi
   termina
-  menu f c
-  dialogo_file "Carica"
-  in_partita && lettere 8
-  sleep 2
-  sgombra
-  termina
+  if fa file; then
+    menu f c
+    dialogo_file "Carica"
+    in_partita && lettere 8
+    sleep 2
+    sgombra
+    termina
+  fi
   # le finestre delle informazioni, i ringraziamenti, la classifica e il suo azzeramento
+  fa finestre || return 0
   local voce
   for voce in F1 "menu i c" "menu i r" "menu i t" "menu t Return" F5 F6; do
     if [[ $voce == menu* ]]; then $voce; else fuoco "$W"; premi "$voce"; fi
@@ -401,8 +417,8 @@ if ((HEAPTRACK)); then
     echo
     echo "heaptrack: $DATI (riassunto in $REGISTRI/heaptrack.txt)"
     grep -E '^(total runtime|calls to allocation|peak heap|peak RSS|total memory leaked)' "$REGISTRI/heaptrack.txt" || true
-    echo "heap vivo (minuto, MB):"
-    awk -F'\t' 'NR > 1 && ($1 % 5 == 0 || $1 == 1 || $1 != int($1)) { printf "  %s\t%s\n", $1, $2 }' "$REGISTRI/heap-vivo.tsv"
+    echo "heap vivo (minuto, MB; il piu' basso del minuto):"
+    awk -F'\t' 'NR > 1 && ($1 % 5 == 0 || $1 == 1 || $1 != int($1)) { printf "  %s\t%s\t%s\n", $1, $2, $3 }' "$REGISTRI/heap-vivo.tsv"
     # chi e' cresciuto dal minuto 10 (dopo i caricamenti pigri: suoni, figure, dialoghi)
     if python3 "$SORGENTI/bench/heap-crescita.py" "$DATI" --da 10 --a "$MINUTI" --pile 8 >"$REGISTRI/heap-crescita.txt" 2>/dev/null; then
       sed -n '1,/^$/p' "$REGISTRI/heap-crescita.txt"
