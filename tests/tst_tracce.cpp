@@ -197,7 +197,7 @@ struct Copione {
       // Qt tiene acceso per 100 ms d'orologio vero il titolo scelto con Alt d'un menu senza tendina (Thanx to...):
       // si aspetta che si spenga, cosi' la traccia non dipende da quanto e' veloce la macchina
       const auto acceso = [b = QPointer<QMenuBar>(barra)] { return b && b->activeAction() && !b->activeAction()->menu(); };
-      if (acceso()) QTest::qWaitFor([&] { return !acceso(); }, 1000);
+      if (acceso()) (void)QTest::qWaitFor([&] { return !acceso(); }, 1000);
     }
     if (cmd == u"clic" || cmd == u"trascina") {
       QWidget* c = w->findChild<QWidget*>(args.value(0));
