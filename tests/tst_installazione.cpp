@@ -21,24 +21,19 @@
 
 class TestInstallazione : public QObject {
   Q_OBJECT
-  std::unique_ptr<PiattaformaQt> mPiattaforma;
 
 private slots:
   void initTestCase() {
     psubInizializzaRisorse();
     psubPreparaScrivania();
   }
-  void cleanupTestCase() { mPiattaforma.reset(); }
 
   // Il vero dialogo di Qt aperto dalla piattaforma: quello che mostra e quello che rende al gioco, chiuso
   // da un pulsante, rifiutato (Esc, la chiusura della finestra) o dal gioco (il tempo scaduto sull'input).
-  // Una piattaforma per tutte le righe, come nel gioco: il dialogo dei file di una riga e' quello della
-  // precedente, e deve mostrare titolo, pulsanti e nome della sua.
   void dialoghiVeri_data() { tabella("installazione-dialoghi"); }
   void dialoghiVeri() {
     const auto [dialogo, chiusura, visto, reso] = dati<QString, QString, QString, QString>("dialogo", "chiusura", "visto", "reso");
-    if (!mPiattaforma) mPiattaforma = std::make_unique<PiattaformaQt>(QStringLiteral("/nessun-modulo-del-suono"));
-    PiattaformaQt& piattaforma = *mPiattaforma;
+    PiattaformaQt piattaforma(QStringLiteral("/nessun-modulo-del-suono"));
     QTemporaryDir cartella;
     const auto senzaCartella = [&](QString t) { return t.replace(cartella.path(), QStringLiteral("<cartella>")); };
     // il gioco senza fuoco (su Wayland non se lo prende da solo): messaggi e domande hanno lui per madre

@@ -89,7 +89,7 @@ void preparaDialogo(QFileDialog& dlg, const DialogoFile& d) {
   // nell'elenco dei tipi si legge solo il testo del filtro
   dlg.setOption(QFileDialog::HideNameFilterDetails);
   dlg.setOption(QFileDialog::ReadOnly, false);
-  dlg.selectFile(d.nomeFile);
+  if (!d.nomeFile.isEmpty()) dlg.selectFile(d.nomeFile);
 }
 
 QString sceltaDialogo(QFileDialog& dlg) {
@@ -113,7 +113,7 @@ QWidget* finestraMadre() {
 
 PiattaformaQt::PiattaformaQt(const QString& moduloSuono) : mSuono(moduloSuono) { orologio(); }
 
-PiattaformaQt::~PiattaformaQt() { delete mDialogoFile; }
+PiattaformaQt::~PiattaformaQt() = default;
 
 Risposta PiattaformaQt::mostraMessaggio(const QString& testo, Pulsanti pulsanti, Icona icona, const QString& titolo,
                                         const QString& annunci) {
@@ -149,27 +149,17 @@ void PiattaformaQt::chiudiInputBox() {
   if (mInput) mInput->reject();
 }
 
-QFileDialog& PiattaformaQt::dialogoFile(QWidget* padre, const DialogoFile& d) {
-  // un dialogo solo, nascosto fra un'apertura e l'altra: costruito e distrutto a ogni salvataggio
-  // lasciava i suoi pochi blocchi vivi sparsi nel heap, che a round interi cresceva di 1,5 MB l'ora
-  if (!mDialogoFile) {
-    mDialogoFile = new DialogoFileQt(padre);
-  } else if (mDialogoFile->parentWidget() != padre) {
-    mDialogoFile->setParent(padre, mDialogoFile->windowFlags());
-  }
-  preparaDialogo(*mDialogoFile, d);
-  return *mDialogoFile;
-}
-
 QString PiattaformaQt::dialogoApri(QWidget* padre, const DialogoFile& d) {
-  QFileDialog& dlg = dialogoFile(padre, d);
+  DialogoFileQt dlg(padre);
+  preparaDialogo(dlg, d);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
   return sceltaDialogo(dlg);
 }
 
 QString PiattaformaQt::dialogoSalva(QWidget* padre, const DialogoFile& d) {
-  QFileDialog& dlg = dialogoFile(padre, d);
+  DialogoFileQt dlg(padre);
+  preparaDialogo(dlg, d);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setFileMode(QFileDialog::AnyFile);
   return sceltaDialogo(dlg);

@@ -1,7 +1,6 @@
 #pragma once
 // La piattaforma reale: Qt Widgets, il modulo del suono, servizi del desktop.
 
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLockFile>
 #include <QPointer>
@@ -50,11 +49,9 @@ public:
 
 private:
   void suona(const QUrl& sorgente, bool ripeti);
-  QFileDialog& dialogoFile(QWidget* padre, const DialogoFile& d);
 
   CaricatoreSuono mSuono;
   std::unique_ptr<QLockFile> mBlocco;
   std::mt19937 mGeneratore;
   QPointer<QInputDialog> mInput;  // la InputBox aperta, per chiuderla
-  QPointer<QFileDialog> mDialogoFile;  // Salva e Carica, uno solo per tutta la partita
 };
