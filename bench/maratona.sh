@@ -22,6 +22,8 @@
 #   --senza A[,B]     nel modo round salta queste azioni: file (salva e carica), soluzione,
 #                     resa, finestre (informazioni, ringraziamenti, classifica), pausa, jolly;
 #                     per vedere quale fa crescere la memoria
+#   --nomi-corti      nel dialogo dei file solo il nome, nella cartella proposta dal gioco, come
+#                     un giocatore; senza, il percorso intero in una cartella sotto /tmp
 #   --registri DIR    dove restano gioco.err, la tabella e i file di heaptrack (se manca: una
 #                     cartella temporanea, detta alla fine)
 # Esce con 1 se il gioco muore, non si chiude o scrive avvisi sull'uscita d'errore.
@@ -30,7 +32,7 @@
 {
 set -euo pipefail
 SORGENTI=$(cd "$(dirname "$0")/.." && pwd)
-MINUTI=60 MODO=tasti PASSO=30 HEAPTRACK=0 BIN=$SORGENTI/build/bin REGISTRI="" TSV="" SEME=$$ SMAPS=0 LSAN=0 SENZA=""
+MINUTI=60 MODO=tasti PASSO=30 HEAPTRACK=0 BIN=$SORGENTI/build/bin REGISTRI="" TSV="" SEME=$$ SMAPS=0 LSAN=0 SENZA="" NOMI_CORTI=0
 while (($#)); do
   case "$1" in
     --minuti) MINUTI=$2; shift 2 ;;
@@ -44,7 +46,8 @@ while (($#)); do
     --smaps) SMAPS=1; shift ;;
     --lsan) LSAN=1; shift ;;
     --senza) SENZA=,$2,; shift 2 ;;
-    *) sed -n '2,23p' "$0" >&2; exit 2 ;;
+    --nomi-corti) NOMI_CORTI=1; shift ;;
+    *) sed -n '2,25p' "$0" >&2; exit 2 ;;
   esac
 done
 [[ $MODO == tasti || $MODO == round ]] || { echo "modo sconosciuto: $MODO" >&2; exit 2; }
@@ -249,11 +252,13 @@ SALVATAGGI=0
 dialogo_file() {
   aspetta_finestra "$1" 10 || { log "il dialogo $1 non compare ($(titoli))"; sgombra; return 0; }
   if [[ $1 == Salva ]]; then
-    rm -f "$LAVORO/casa/maratona-$SALVATAGGI.cap"
+    rm -f "$LAVORO/casa/maratona-$SALVATAGGI.cap" "$LAVORO/gioco/maratona-$SALVATAGGI.cap"
     SALVATAGGI=$((SALVATAGGI + 1))
   fi
   premi ctrl+a
-  xdotool type --delay 15 "$LAVORO/casa/maratona-$SALVATAGGI.cap" 2>/dev/null || true
+  local nome=maratona-$SALVATAGGI.cap
+  ((NOMI_CORTI)) || nome=$LAVORO/casa/$nome
+  xdotool type --delay 15 "$nome" 2>/dev/null || true
   premi Return
   aspetta_finestra "Veltrak Info Service" 10 && premi Return
   sleep 0.5
